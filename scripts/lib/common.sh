@@ -1,0 +1,38 @@
+# Shared by the scripts: package installation and the build.
+# Sourced, not run.
+
+repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+jobs=2
+
+# Installs the Debian packages given that are not installed yet, as root or
+# through sudo.
+ensure_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null |
+        grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+    --no-install-recommends "${missing[@]}"
+}
+
+# What every build needs.
+build_packages=(ca-certificates g++ make cmake rapidjson-dev libcli11-dev
+                googletest)
+
+# Configures and builds into the directory $1 with the remaining CMake
+# arguments.
+build_tree() {
+  local dir=$1
+  shift
+  cmake -S "$repo_root" -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+}

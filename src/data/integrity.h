@@ -1,0 +1,18 @@
+// The one way a reader reports a corrupt data file.
+#ifndef TESSERA_DATA_INTEGRITY_H_
+#define TESSERA_DATA_INTEGRITY_H_
+
+#include <string>
+
+namespace tessera {
+namespace datasource {
+
+// Throws FileError with "Integrity failure (data files corrupted): " +
+// `detail` + ".". `detail` says what is wrong and where, without a final
+// full stop ("the length field holds -5"). Never returns.
+[[noreturn]] void integrity_failure(const std::string& detail);
+
+}  // namespace datasource
+}  // namespace tessera
+
+#endif  // TESSERA_DATA_INTEGRITY_H_

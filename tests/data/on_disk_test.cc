@@ -1,0 +1,146 @@
+#include "data/on_disk.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "data/in_memory.h"
+#include "tessera/error.h"
+#include "testing/hex.h"
+#include "testing/temp_dir.h"
+
+namespace tessera {
+namespace datasource {
+namespace {
+
+using test::bytes_from_hex;
+
+std::ifstream open_binary(const std::string& path) {
+  return std::ifstream(path, std::ios::binary);
+}
+
+// One value of each width after the length, followed by 3 bytes that lie
+// beyond the declared length of 41.
+const std::string kValues = bytes_from_hex(
+    "29000000 81 3412 feff 78563412 00000080 0807060504030201 "
+    "feffffffffffffff 000000000000f83f ffffff");
+
+struct Values {
+  std::uint8_t u8;
+  std::uint16_t u16;
+  std::int16_t i16;
+  std::uint32_t u32;
+  std::int32_t i32;
+  std::uint64_t u64;
+  std::int64_t i64;
+  double f64;
+};
+
+template <typename View>
+Values read_values(View& view) {
+  Values values;
+  values.u8 = view.read_u8();
+  values.u16 = view.read_u16();
+  values.i16 = view.read_i16();
+  values.u32 = view.read_u32();
+  values.i32 = view.read_i32();
+  values.u64 = view.read_u64();
+  values.i64 = view.read_i64();
+  values.f64 = view.read_f64();
+  return values;
+}
+
+void expect_equal(const Values& a, const Values& b) {
+  EXPECT_EQ(a.u8, b.u8);
+  EXPECT_EQ(a.u16, b.u16);
+  EXPECT_EQ(a.i16, b.i16);
+  EXPECT_EQ(a.u32, b.u32);
+  EXPECT_EQ(a.i32, b.i32);
+  EXPECT_EQ(a.u64, b.u64);
+  EXPECT_EQ(a.i64, b.i64);
+  EXPECT_EQ(a.f64, b.f64);
+}
+
+TEST(OnDisk, ReadsAsInMemoryDoesAfterSeekToFour) {
+  test::TempDir dir;
+  const std::string path = dir.write_file("f.data", kValues);
+  std::ifstream in = open_binary(path);
+  const InMemory in_memory(in, ReadFileLengthFromFile{});
+  const OnDisk on_disk(open_binary(path));
+  EXPECT_EQ(on_disk.size(), 41);
+
+  InMemory::View memory_view(in_memory);
+  memory_view.seek(4);
+  const Values from_memory = read_values(memory_view);
+  OnDisk::View disk_view(on_disk);
+  disk_view.seek(4);
+  const Values from_disk = read_values(disk_view);
+
+  expect_equal(from_disk, from_memory);
+  expect_equal(from_disk, {0x81, 0x1234, -2, 0x12345678, INT32_MIN,
+                           0x0102030405060708, -2, 1.5});
+  EXPECT_EQ(disk_view.position(), 41);
+}
+
+// The bytes past the declared length are in the file but not in the data.
+TEST(OnDisk, RejectsReadsAndSeeksPastTheDeclaredLength) {
+  test::TempDir dir;
+  const OnDisk source(open_binary(dir.write_file("f.data", kValues)));
+  OnDisk::View view(source);
+  view.seek(40);
+  EXPECT_THROW(view.read_u16(), FileError);
+  EXPECT_EQ(view.position(), 40);
+  EXPECT_EQ(view.read_u8(), 0x3f);
+  EXPECT_THROW(view.read_u8(), FileError);
+  EXPECT_THROW(view.seek(42), FileError);
+  EXPECT_THROW(view.seek(-1), FileError);
+  EXPECT_EQ(view.position(), 41);
+
+  view.seek(5);
+  EXPECT_EQ(view.read_u16(), 0x1234);
+}
+
+TEST(OnDisk, MovedSourceKeepsReading) {
+  test::TempDir dir;
+  OnDisk first(open_binary(dir.write_file("f.data", kValues)));
+  const OnDisk second(std::move(first));
+  OnDisk::View view(second);
+  view.seek(9);
+  EXPECT_EQ(view.read_u32(), 0x12345678u);
+}
+
+// Each view's seek-and-read runs under the file's lock, so threads never see
+// each other's position: every read returns the value at its own offset.
+TEST(OnDisk, ConcurrentViewsDoNotInterleave) {
+  std::string file = bytes_from_hex("00040000");
+  for (std::uint32_t i = 1; i < 256; ++i) {
+    for (int shift = 0; shift < 32; shift += 8)
+      file.push_back(static_cast<char>(i >> shift));
+  }
+  test::TempDir dir;
+  const OnDisk source(open_binary(dir.write_file("f.data", file)));
+
+  std::vector<int> mismatches(4, 0);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&source, &mismatches, t] {
+      for (std::uint32_t n = 0; n < 2000; ++n) {
+        const std::uint32_t entry = 1 + (n * 7 + t * 61) % 255;
+        OnDisk::View view(source);
+        view.seek(4 * entry);
+        if (view.read_u32() != entry) ++mismatches[t];
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+}  // namespace
+}  // namespace datasource
+}  // namespace tessera
