@@ -1,0 +1,116 @@
+#include "normalise/normaliser.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/utf16.h"
+#include "data/integrity.h"
+#include "normalise/ntable_format.h"
+#include "tessera/error.h"
+
+namespace tessera {
+namespace normalise {
+namespace {
+
+// Precomposed Hangul syllables are S = L * 588 + V * 28 + T above
+// kSyllableBase, with 19 leading consonants L, 21 vowels V and 28 trailing
+// forms T (T = 0: no final consonant). Each part has its own conjoining
+// letter.
+constexpr char16_t kSyllableBase = 0xAC00;
+constexpr char16_t kSyllableLast = 0xD7A3;
+constexpr char16_t kLeadingBase = 0x1100;
+constexpr char16_t kVowelBase = 0x1161;
+constexpr char16_t kTrailingBase = 0x11A7;
+constexpr int kTrailingCount = 28;
+constexpr int kVowelTrailingCount = 21 * kTrailingCount;
+
+bool is_syllable(char16_t c) noexcept {
+  return c >= kSyllableBase && c <= kSyllableLast;
+}
+
+// Calls f with each conjoining letter of the syllable `c`: leading
+// consonant, vowel and, when there is one, the final consonant.
+template <typename F>
+void for_each_letter(char16_t c, F f) {
+  const int s = c - kSyllableBase;
+  const int t = s % kTrailingCount;
+  f(static_cast<char16_t>(kLeadingBase + s / kVowelTrailingCount));
+  f(static_cast<char16_t>(kVowelBase +
+                          (s % kVowelTrailingCount) / kTrailingCount));
+  if (t != 0) f(static_cast<char16_t>(kTrailingBase + t));
+}
+
+}  // namespace
+
+Normaliser::Normaliser(std::vector<std::u16string>&& table)
+    : table(std::move(table)) {
+  if (this->table.size() != kEntryCount) {
+    InvalidArgumentError::raise(
+        "a normalisation table needs 65536 entries, not " +
+        std::to_string(this->table.size()));
+  }
+}
+
+std::u16string Normaliser::normalise_u16(const std::u16string& s) const {
+  // Sizing the result first lets it be allocated once.
+  std::size_t size = 0;
+  for (const char16_t c : s) {
+    if (is_syllable(c)) {
+      for_each_letter(c,
+                      [&](char16_t letter) { size += table[letter].size(); });
+    } else {
+      size += table[c].size();
+    }
+  }
+  std::u16string out;
+  out.reserve(size);
+  for (const char16_t c : s) {
+    if (is_syllable(c)) {
+      for_each_letter(c, [&](char16_t letter) { out += table[letter]; });
+    } else {
+      out += table[c];
+    }
+  }
+  return out;
+}
+
+std::u16string Normaliser::normalise_u8(const std::string& s) const {
+  return normalise_u16(util::to_u16string(s));
+}
+
+Normaliser read_normaliser(std::istream&& in) {
+  std::vector<std::u16string> table;
+  table.reserve(kEntryCount);
+  std::istreambuf_iterator<char> byte(in);
+  const std::istreambuf_iterator<char> end;
+  std::u16string entry;
+  while (table.size() < kEntryCount) {
+    std::uint8_t pair[2];
+    for (std::uint8_t& b : pair) {
+      if (byte == end) {
+        datasource::integrity_failure(
+            "the normalisation table ends inside entry " +
+            std::to_string(table.size()) + " of " +
+            std::to_string(kEntryCount));
+      }
+      b = static_cast<std::uint8_t>(*byte);
+      ++byte;
+    }
+    const auto unit = static_cast<char16_t>(pair[0] | pair[1] << 8);
+    if (unit == kTerminator) {
+      table.push_back(std::move(entry));
+      entry.clear();
+    } else {
+      entry.push_back(unit);
+    }
+  }
+  return Normaliser(std::move(table));
+}
+
+}  // namespace normalise
+}  // namespace tessera

@@ -1,0 +1,45 @@
+// The mapping that brings typed and stored words to one comparable form.
+#ifndef TESSERA_NORMALISE_NORMALISER_H_
+#define TESSERA_NORMALISE_NORMALISER_H_
+
+#include <istream>
+#include <string>
+#include <vector>
+
+namespace tessera {
+namespace normalise {
+
+// Replaces every UTF-16 code unit of a text by its entry in a table of
+// 65,536 replacements. What the table does (case, accents, width, deleted
+// characters) is the data's business. Precomposed Hangul syllables (U+AC00
+// ... U+D7A3) are first split into their conjoining letters, each of which
+// is then mapped, so a syllable and its letters normalise alike. Surrogate
+// pairs are mapped as two code units. The mapping is applied once, not
+// repeated on its output. Immutable; any number of threads may use it.
+class Normaliser {
+ public:
+  // Takes over `table`, entry k being the replacement of code unit k.
+  // Throws InvalidArgumentError unless it has exactly 65,536 entries.
+  explicit Normaliser(std::vector<std::u16string>&& table);
+
+  // The mapped form of `s`; "" gives "". Throws nothing but std::bad_alloc.
+  std::u16string normalise_u16(const std::u16string& s) const;
+
+  // normalise_u16 of the UTF-16 form of `s`. Throws std::range_error
+  // "wstring_convert::from_bytes" when `s` is not well-formed UTF-8.
+  std::u16string normalise_u8(const std::string& s) const;
+
+ private:
+  std::vector<std::u16string> table;
+};
+
+// Reads a normalisation table from `in`, positioned at the first byte of
+// "ntable.data" (which has no length word). Throws FileError with an
+// integrity-failure message when the stream ends before all 65,536 entries
+// have been read with their terminators.
+Normaliser read_normaliser(std::istream&& in);
+
+}  // namespace normalise
+}  // namespace tessera
+
+#endif  // TESSERA_NORMALISE_NORMALISER_H_

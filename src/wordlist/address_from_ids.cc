@@ -1,0 +1,18 @@
+#include "wordlist/address_from_ids.h"
+
+#include <array>
+
+namespace tessera {
+namespace engine {
+namespace engine_details {
+
+ThreeWordAddress address_from_ids(const wordlist::Wordlist& wordlist,
+                                  std::array<int, 3> ids) {
+  return ThreeWordAddress{wordlist.language(),
+                          {wordlist.word_no(ids[0]), wordlist.word_no(ids[1]),
+                           wordlist.word_no(ids[2])}};
+}
+
+}  // namespace engine_details
+}  // namespace engine
+}  // namespace tessera

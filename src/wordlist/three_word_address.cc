@@ -1,0 +1,41 @@
+#include "wordlist/three_word_address.h"
+
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/string_checks.h"
+#include "core/text.h"
+#include "core/utf16.h"
+#include "tessera/error_descriptor.h"
+
+namespace tessera {
+
+ThreeWordAddress::operator std::string() const {
+  // U+3002 ideographic full stop for Japanese.
+  const char* const separator = language.code == "ja" ? "\xE3\x80\x82" : ".";
+  return words[0] + separator + words[1] + separator + words[2];
+}
+
+bool operator==(const ThreeWordAddress& a, const ThreeWordAddress& b) {
+  return a.language == b.language && a.words == b.words;
+}
+
+bool operator!=(const ThreeWordAddress& a, const ThreeWordAddress& b) {
+  return !(a == b);
+}
+
+Optional<std::array<std::u16string, 3>> parse_three_words(
+    const std::string& text) {
+  util::assert_string_not_too_long(text);
+  assert_error_descriptor(util::validate_utf8_string(text));
+  if (util::contains_controlchar(text)) return {};
+  std::vector<std::u16string> pieces =
+      util::split_on_dots(util::to_u16string(text));
+  if (pieces.size() != 3) return {};
+  return std::array<std::u16string, 3>{
+      std::move(pieces[0]), std::move(pieces[1]), std::move(pieces[2])};
+}
+
+}  // namespace tessera
