@@ -23,6 +23,7 @@
 #include "data/in_memory.h"
 #include "data/on_disk.h"
 #include "normalise/normaliser.h"
+#include "tessera/data_path.h"
 #include "testing/fixture_data_set.h"
 #include "wordlist/located_all_wordlists.h"
 #include "wordlist/located_wordlist.h"
@@ -247,6 +248,11 @@ TYPED_TEST(DataSetTest, RejectsNonWordsAndMixedLanguages) {
   EXPECT_EQ(data.words->languages_used_in(
                 {word("en", 5), word("ja", 5), u"qxqxzzv"}),
             (std::set<Language>{Language("en"), Language("ja")}));
+}
+
+TEST(DataSet, FixtureIsAValidDataDirectory) {
+  const ErrorDescriptor check = is_valid_data_path(test::fixture_data_dir());
+  EXPECT_EQ(check.code, 0) << check.message;
 }
 
 }  // namespace

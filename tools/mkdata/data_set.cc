@@ -13,6 +13,10 @@
 #include "mkdata/algorithm/procedural_land_model.h"
 #include "mkdata/autosuggest/autosuggest_writer.h"
 #include "mkdata/byte_writer.h"
+#include "mkdata/find_country/countries_writer.h"
+#include "mkdata/find_country/synthetic_countries.h"
+#include "mkdata/find_nearest_place/nearest_place_files.h"
+#include "mkdata/find_nearest_place/synthetic_places.h"
 #include "mkdata/normalise/ntable_writer.h"
 #include "mkdata/sources/synthetic_words.h"
 #include "mkdata/wordlist/word_index_writer.h"
@@ -158,6 +162,12 @@ void build_data_set(const Recipe& recipe, const std::string& root) {
                                 Coordinates(box.ne_lat, box.ne_lng));
   }
   write_excluded_areas(root, excluded);
+
+  // Made-up places and countries until a world data set brings real ones.
+  write_nearest_place_files(root, synthetic_places(1, 3000));
+  const CountrySet countries = synthetic_countries();
+  write_data_file(root, "countries/countries.data",
+                  write_countries(countries.outlines, countries.disputed));
 }
 
 }  // namespace mkdata

@@ -12,8 +12,8 @@ namespace mkdata {
 // Writes every file of a data directory for `recipe` under `root`, creating
 // it if needed: the format version, the language list, the data version,
 // the normalisation table, each language's wordlist, block order and
-// autosuggest file, the word index, the attractiveness blocks and the
-// excluded areas. Same recipe, same bytes.
+// autosuggest file, the word index, the attractiveness blocks, the excluded
+// areas, and made-up places and countries. Same recipe, same bytes.
 //
 // Throws std::runtime_error (or a subclass) when the recipe cannot be built:
 // an unknown language code, a word file that cannot be read or holds too

@@ -1,0 +1,186 @@
+#include "find_nearest_place/located_kd_tree.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "data/in_memory.h"
+#include "data/integrity.h"
+#include "data/on_disk.h"
+#include "find_nearest_place/kdtree_format.h"
+#include "find_nearest_place/kdtree_point.h"
+
+namespace tessera {
+namespace find_nearest_place {
+namespace {
+
+constexpr double kEarthRadiusM = 6371000.0;
+// The largest radius limit: the square of 2^28 - 1 units.
+constexpr std::int64_t kMaxRadiusLimit = 0x00FFFFFFE0000001;
+
+struct Header {
+  std::uint32_t leaf_span;
+  std::uint32_t node_count;
+  std::uint32_t point_limit;
+};
+
+std::uint32_t candidates(std::uint32_t leaf_span,
+                         std::uint32_t point_limit) noexcept {
+  const std::uint32_t below_limit = point_limit == 0 ? 0 : point_limit - 1;
+  return below_limit < leaf_span ? below_limit : leaf_span;
+}
+
+template <typename Source>
+Header read_header(const Source& source) {
+  typename Source::View view(source);
+  const std::int64_t size = view.size();
+  if (size < kNodeTableOffset) {
+    datasource::integrity_failure("the place tree has only " +
+                                  std::to_string(size) +
+                                  " bytes, too few for its header");
+  }
+  view.seek(kLeafSpanOffset);
+  Header header;
+  header.leaf_span = view.read_u32();
+  header.node_count = view.read_u32();
+  header.point_limit = view.read_u32();
+  const std::uint32_t span = header.leaf_span;
+  if (span == 0 || span > kMaxLeafSpan || (span & (span - 1)) != 0) {
+    datasource::integrity_failure("the place tree's leaf span " +
+                                  std::to_string(span) +
+                                  " is not a power of two up to 2^30");
+  }
+  if (header.node_count < span - 1) {
+    datasource::integrity_failure(
+        "the place tree has " + std::to_string(header.node_count) +
+        " nodes, too few for a leaf span of " + std::to_string(span));
+  }
+  // All terms are below 2^36, so the sums cannot overflow 64 bits.
+  const std::int64_t end =
+      leaf_offset(header.node_count, candidates(span, header.point_limit));
+  if (end > size) {
+    datasource::integrity_failure(
+        "the nodes and points of the place tree need " + std::to_string(end) +
+        " bytes, more than the file's " + std::to_string(size));
+  }
+  return header;
+}
+
+}  // namespace
+
+// The state of one query: the best leaf so far and its squared distance,
+// which starts as the radius limit so that only strictly nearer places count.
+template <typename Source>
+class LocatedKDTree<Source>::ProbeNearest {
+ public:
+  ProbeNearest(const LocatedKDTree& tree, const Point& q, std::int64_t limit)
+      : tree_(tree), q_{q.x, q.y, q.z}, best_distance_(limit) {}
+
+  void scan_subtree(int depth, int first_leaf, int node) {
+    const std::uint32_t span = tree_.leaf_span >> depth;
+    if (span == 1) {
+      if (static_cast<std::int64_t>(first_leaf) + 1 < tree_.point_limit) {
+        const Point p = tree_.read_point(first_leaf);
+        const std::int64_t dx = p.x - q_[0];
+        const std::int64_t dy = p.y - q_[1];
+        const std::int64_t dz = p.z - q_[2];
+        const std::int64_t d = dx * dx + dy * dy + dz * dz;
+        if (d < best_distance_) {
+          best_ = first_leaf;
+          best_distance_ = d;
+        }
+      }
+      return;
+    }
+    const std::int64_t delta = q_[depth % 3] - tree_.read_split(node);
+    const std::int64_t plane = delta * delta;
+    const int h = static_cast<int>(span / 2);
+    if (delta < 0) {
+      scan_subtree(depth + 1, first_leaf, node + 1);
+      if (!(best_distance_ < plane)) {
+        scan_subtree(depth + 1, first_leaf + h, node + h);
+      }
+    } else {
+      scan_subtree(depth + 1, first_leaf + h, node + h);
+      if (!(best_distance_ < plane)) {
+        scan_subtree(depth + 1, first_leaf, node + 1);
+      }
+    }
+  }
+
+  const Optional<int>& best() const noexcept { return best_; }
+
+ private:
+  const LocatedKDTree& tree_;
+  const std::int64_t q_[3];
+  Optional<int> best_;
+  std::int64_t best_distance_;
+};
+
+template <typename Source>
+LocatedKDTree<Source>::LocatedKDTree(Source&& source)
+    : source(std::move(source)) {
+  const Header header = read_header(this->source);
+  leaf_span = header.leaf_span;
+  node_count = header.node_count;
+  point_limit = header.point_limit;
+}
+
+template <typename Source>
+std::uint32_t LocatedKDTree<Source>::place_count() const noexcept {
+  return candidates(leaf_span, point_limit);
+}
+
+template <typename Source>
+std::int32_t LocatedKDTree<Source>::read_split(std::uint32_t node) const {
+  // The header check keeps every node of the complete tree inside the file.
+  typename Source::View view(source);
+  view.seek(node_offset(node));
+  return view.read_i32();
+}
+
+template <typename Source>
+Point LocatedKDTree<Source>::read_point(int i) const {
+  if (i < 0 || static_cast<std::uint32_t>(i) >= place_count()) {
+    datasource::integrity_failure("leaf " + std::to_string(i) +
+                                  " of the place tree holds no place");
+  }
+  std::uint32_t a;
+  std::uint32_t b;
+  {
+    typename Source::View view(source);
+    view.seek(leaf_offset(node_count, i));
+    a = view.read_u32();
+    b = view.read_u32();
+  }
+  if (a >= kQuantisationSteps || b >= kQuantisationSteps) {
+    datasource::integrity_failure("leaf " + std::to_string(i) +
+                                  " of the place tree lies outside the grid");
+  }
+  return Point::from_coords(leaf_position(a, b));
+}
+
+template <typename Source>
+Optional<int> LocatedKDTree<Source>::nearest_to(const Coordinates& position,
+                                                double radius_m) const {
+  std::int64_t limit;
+  if (!(radius_m >= 0)) {  // Negative or NaN: nothing is near enough.
+    limit = 0;
+  } else if (radius_m >= kEarthRadiusM) {
+    limit = kMaxRadiusLimit;
+  } else {
+    const auto k = static_cast<std::int64_t>(radius_m / kEarthRadiusM *
+                                             kPointSphereRadius);
+    limit = k * k;
+  }
+  ProbeNearest probe(*this, Point::from_coords(position), limit);
+  probe.scan_subtree(0, 0, 0);
+  return probe.best();
+}
+
+template class LocatedKDTree<datasource::OnDisk>;
+template class LocatedKDTree<datasource::InMemory>;
+
+}  // namespace find_nearest_place
+}  // namespace tessera

@@ -1,0 +1,67 @@
+// The place tree read from "nearest_place_finder/kdtree.data" through a data
+// source.
+#ifndef TESSERA_FIND_NEAREST_PLACE_LOCATED_KD_TREE_H_
+#define TESSERA_FIND_NEAREST_PLACE_LOCATED_KD_TREE_H_
+
+#include <cstdint>
+
+#include "data/in_memory.h"
+#include "data/on_disk.h"
+#include "find_nearest_place/kd_tree.h"
+#include "find_nearest_place/kdtree_point.h"
+#include "tessera/coordinates.h"
+#include "tessera/optional.h"
+
+namespace tessera {
+namespace find_nearest_place {
+
+// A KDTree over the file held by `Source`, datasource::OnDisk or
+// datasource::InMemory; both give identical results. Nodes and points are
+// read as the search visits them, each read under its own short-lived view
+// (for OnDisk, the file's lock is held for that read only). Owns its source;
+// movable, not copyable. Thread-safe.
+template <typename Source>
+class LocatedKDTree : public KDTree {
+ public:
+  using Point = find_nearest_place::Point;
+
+  // Takes over `source` and reads the leaf span, node count and point limit.
+  // Throws FileError with an integrity-failure message when the file is too
+  // short for its header, the leaf span is not a power of two up to 2^30,
+  // there are fewer than span - 1 nodes, or the nodes or the leaves that can
+  // hold a place run past the end of the file.
+  explicit LocatedKDTree(Source&& source);
+
+  LocatedKDTree(LocatedKDTree&&) = default;
+  LocatedKDTree& operator=(LocatedKDTree&&) = default;
+
+  Optional<int> nearest_to(const Coordinates& position,
+                           double radius_m) const override;
+
+  // The point of leaf position i. Throws FileError when i is not a leaf
+  // that can hold a place, or its quantised latitude or longitude is not
+  // below 65,536.
+  Point read_point(int i) const;
+
+  // The number of leaf positions that can hold a place: the smaller of the
+  // leaf span and the point limit - 1. Places are numbered below it.
+  std::uint32_t place_count() const noexcept;
+
+ private:
+  class ProbeNearest;
+
+  std::int32_t read_split(std::uint32_t node) const;
+
+  Source source;
+  std::uint32_t leaf_span;
+  std::uint32_t node_count;
+  std::uint32_t point_limit;
+};
+
+extern template class LocatedKDTree<datasource::OnDisk>;
+extern template class LocatedKDTree<datasource::InMemory>;
+
+}  // namespace find_nearest_place
+}  // namespace tessera
+
+#endif  // TESSERA_FIND_NEAREST_PLACE_LOCATED_KD_TREE_H_
