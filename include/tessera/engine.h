@@ -27,8 +27,8 @@ class Engine {
   // The address text of the square holding the position; empty for an
   // excluded square. Throws LanguageNotAvalableError for a language that is
   // not loaded, InvalidArgumentError for a malformed code.
-  virtual Optional<std::string> convert_to_3wa(const Coordinates& position,
-                                               const Language& language) const = 0;
+  virtual Optional<std::string> convert_to_3wa(
+      const Coordinates& position, const Language& language) const = 0;
   virtual Optional<std::string> convert_to_3wa(Coordinates position,
                                                std::string language) const = 0;
   // The centre of the square an address names; empty when it names none.
@@ -50,18 +50,20 @@ class Engine {
   virtual BoundingBox grid_square(Coordinates position) const = 0;
   // "ZZ" where no country holds the position.
   virtual std::string country_code(Coordinates position) const = 0;
-  virtual Optional<std::string> nearest_place(const Coordinates& position,
-                                              const Language& language) const = 0;
+  virtual Optional<std::string> nearest_place(
+      const Coordinates& position, const Language& language) const = 0;
   virtual Optional<std::string> nearest_place(Coordinates position,
                                               std::string language) const = 0;
   virtual std::set<std::string> available_languages() const = 0;
   virtual std::string version() const = 0;
   virtual std::string data_version() const = 0;
   // These three never throw; every outcome is in the descriptor.
-  virtual ErrorDescriptor is_available(const Language& language) const = 0;
+  virtual ErrorDescriptor is_available(
+      const Language& language) const noexcept = 0;
   virtual ErrorDescriptor is_valid_language_code(
-      const std::string& code) const = 0;
-  virtual ErrorDescriptor is_valid_utf8(const std::string& text) const = 0;
+      const std::string& code) const noexcept = 0;
+  virtual ErrorDescriptor is_valid_utf8(
+      const std::string& text) const noexcept = 0;
   virtual ~Engine() = default;
   // Haversine distance in kilometres.
   virtual double distance(const Coordinates& a, const Coordinates& b) const = 0;

@@ -26,7 +26,7 @@ ensure_packages() {
 
 # What every build needs.
 build_packages=(ca-certificates g++ make cmake rapidjson-dev libcli11-dev
-                googletest libicu-dev)
+                googletest libicu-dev libbenchmark-dev)
 
 # Configures and builds into the directory $1 with the remaining CMake
 # arguments.

@@ -1,5 +1,6 @@
 #include "mkdata/byte_writer.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -21,10 +22,12 @@ std::vector<std::uint8_t> frame(const std::vector<std::uint8_t>& body) {
   if (body.size() > kMaxFramedLength - 4) {
     throw std::length_error("data file larger than 16 MiB");
   }
-  ByteWriter out;
-  out.u32(static_cast<std::uint32_t>(body.size() + 4));
-  std::vector<std::uint8_t> framed = out.release();
-  framed.insert(framed.end(), body.begin(), body.end());
+  const std::uint32_t length = static_cast<std::uint32_t>(body.size() + 4);
+  std::vector<std::uint8_t> framed(body.size() + 4);
+  for (int i = 0; i < 4; ++i) {
+    framed[i] = static_cast<std::uint8_t>(length >> (8 * i));
+  }
+  std::copy(body.begin(), body.end(), framed.begin() + 4);
   return framed;
 }
 

@@ -1,0 +1,101 @@
+#include "engine/tsr_data_disk.h"
+
+#include <utility>
+#include <vector>
+
+#include "algorithm/read_attr_data.h"
+#include "data/available_languages.h"
+#include "engine/loading.h"
+#include "wordlist/located_wordlist.h"
+#include "wordlist/located_wordlist_index.h"
+
+namespace tessera {
+namespace engine {
+
+using datasource::InMemory;
+using datasource::OnDisk;
+
+TSRDataDisk::TSRDataDisk(
+    std::set<Language>&& languages,
+    std::map<Language, algorithm::AttrData>&& attractiveness,
+    std::unique_ptr<algorithm::ExcludedAreas>&& excluded_areas,
+    std::unique_ptr<normalise::Normaliser>&& normaliser,
+    std::unique_ptr<Wordlists>&& all_wordlists,
+    PlaceFinder&& nearest_place_finder,
+    find_country::LocatedCountryFinder<InMemory>&& country_finder,
+    const std::string& data_version, std::shared_ptr<FileSystem> file_system)
+    : TSRDataBase(std::move(languages), std::move(attractiveness),
+                  std::move(excluded_areas), std::move(normaliser),
+                  std::move(country_finder), data_version),
+      all_wordlists_(std::move(all_wordlists)),
+      nearest_place_finder_(std::move(nearest_place_finder)),
+      file_system_(std::move(file_system)) {}
+
+const wordlist::AllWordlists& TSRDataDisk::all_wordlists() const noexcept {
+  return *all_wordlists_;
+}
+
+const wordlist::Wordlist& TSRDataDisk::wordlist(Language language) const {
+  return all_wordlists_->wordlist(language);
+}
+
+const find_nearest_place::NearestPlaceFinder&
+TSRDataDisk::nearest_place_finder() const noexcept {
+  return nearest_place_finder_;
+}
+
+TSRDataDisk read_disk_data(std::shared_ptr<FileSystem> files) {
+  const FileSystem& fs = *files;
+  check_data_format_version(fs);
+  std::set<Language> languages = util::get_available_languages_codes(fs);
+  assert_english_installed(languages);
+
+  auto shared =
+      algorithm::read_shared_attr_data(fs.open("attractiveness/blocks.data"));
+  std::map<Language, algorithm::AttrData> attractiveness;
+  for (const Language& language : languages) {
+    attractiveness.emplace(
+        language,
+        algorithm::read_attr_data(
+            shared, fs.open(language_file(language, ".block_order"))));
+  }
+
+  auto excluded =
+      std::make_unique<algorithm::ExcludedAreas>(algorithm::read_excluded_areas(
+          fs.open("excluded/excluded_small_rectangles.data"),
+          fs.open("excluded/excluded_large_strips.data")));
+  auto normaliser = std::make_unique<normalise::Normaliser>(
+      normalise::read_normaliser(fs.open("normalisation/ntable.data")));
+
+  const std::vector<Language> index_languages = read_index_languages(fs);
+  wordlist::LocatedWordlistIndex<OnDisk> index(
+      index_languages, OnDisk(fs.open("index/wordlist_index.data")));
+  std::map<Language, wordlist::LocatedWordlist<OnDisk>> wordlists;
+  for (const Language& language : languages) {
+    wordlists.emplace(
+        language,
+        wordlist::LocatedWordlist<OnDisk>(
+            language, OnDisk(fs.open(language_file(language, ".wordlist")))));
+  }
+  auto all_wordlists = std::make_unique<TSRDataDisk::Wordlists>(
+      *normaliser, std::move(wordlists), std::move(index));
+
+  OnDisk places(fs.open("nearest_place_finder/places.data"));
+  OnDisk kdtree(fs.open("nearest_place_finder/kdtree.data"));
+  OnDisk syntax(fs.open("nearest_place_finder/syntax.data"));
+  find_nearest_place::LocatedKDTree<OnDisk> tree(std::move(kdtree));
+  TSRDataDisk::PlaceFinder nearest_places(std::move(places), std::move(tree),
+                                          std::move(syntax));
+
+  find_country::LocatedCountryFinder<InMemory> countries(
+      load_in_memory(fs, "countries/countries.data"));
+  const std::string data_version = read_data_version(fs);
+
+  return TSRDataDisk(std::move(languages), std::move(attractiveness),
+                     std::move(excluded), std::move(normaliser),
+                     std::move(all_wordlists), std::move(nearest_places),
+                     std::move(countries), data_version, std::move(files));
+}
+
+}  // namespace engine
+}  // namespace tessera

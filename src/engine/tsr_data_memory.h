@@ -1,0 +1,60 @@
+// The server engine's data: every data file is held in memory.
+#ifndef TESSERA_ENGINE_TSR_DATA_MEMORY_H_
+#define TESSERA_ENGINE_TSR_DATA_MEMORY_H_
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "data/file_system.h"
+#include "data/in_memory.h"
+#include "engine/tsr_data_base.h"
+#include "find_nearest_place/located_nearest_place_finder.h"
+#include "wordlist/located_all_wordlists.h"
+
+namespace tessera {
+namespace engine {
+
+class TSRDataMemory : public TSRDataBase {
+ public:
+  using Wordlists =
+      wordlist::LocatedAllWordlists<datasource::InMemory, datasource::InMemory>;
+  using PlaceFinder =
+      find_nearest_place::LocatedNearestPlaceFinder<datasource::InMemory>;
+
+  TSRDataMemory(
+      std::set<Language>&& languages,
+      std::map<Language, algorithm::AttrData>&& attractiveness,
+      std::unique_ptr<algorithm::ExcludedAreas>&& excluded_areas,
+      std::unique_ptr<normalise::Normaliser>&& normaliser,
+      std::unique_ptr<Wordlists>&& all_wordlists,
+      PlaceFinder&& nearest_place_finder,
+      find_country::LocatedCountryFinder<datasource::InMemory>&& country_finder,
+      const std::string& data_version);
+  TSRDataMemory(TSRDataMemory&&) = default;
+  TSRDataMemory& operator=(TSRDataMemory&&) = default;
+
+  const wordlist::AllWordlists& all_wordlists() const noexcept;
+  // Throws std::out_of_range for a language that is not installed.
+  const wordlist::Wordlist& wordlist(Language language) const;
+  const find_nearest_place::NearestPlaceFinder& nearest_place_finder()
+      const noexcept;
+
+ private:
+  std::unique_ptr<Wordlists> all_wordlists_;
+  PlaceFinder nearest_place_finder_;
+};
+
+// Loads the data directory of `files` into memory: first every file that
+// does not depend on the language (format version, attractiveness blocks,
+// excluded areas, normaliser, word index, places, countries, data version),
+// then the installed languages (English required) with their block orders
+// and wordlists. Throws the error of the first file that is missing or
+// corrupt; nothing read so far is kept.
+TSRDataMemory read_memory_data(const FileSystem& files);
+
+}  // namespace engine
+}  // namespace tessera
+
+#endif  // TESSERA_ENGINE_TSR_DATA_MEMORY_H_

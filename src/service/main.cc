@@ -1,0 +1,271 @@
+// tessera-service: the location daemon. It receives requests
+// "LAT LNG LANGUAGE" as datagrams on a local socket and hands the three-word
+// address of each position to the device command.
+//
+// Start-up: parse the options, detach, install the stop-signal handler,
+// bind the socket, load the engine; then receive until a stop signal, and
+// clean up. Every outcome after the options are read exits with status 0;
+// what went wrong is printed on stdout.
+#include <errno.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/types.h>
+#include <sys/uio.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstddef>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "service/device_command.h"
+#include "service/options.h"
+#include "tessera/coordinates.h"
+#include "tessera/engine.h"
+#include "tessera/language.h"
+#include "tessera/optional.h"
+
+namespace {
+
+// A request is at most this long; the rest of a longer datagram is dropped.
+constexpr std::size_t kDatagramSize = 32;
+// The device takes an address of at most 67 bytes and its NUL.
+constexpr std::size_t kAddressCapacity = 68;
+constexpr int kBindAttempts = 4;
+
+int tsr_socket = -1;
+// Cleared by the stop-signal handler; the loop ends when it reads false.
+volatile std::sig_atomic_t run = 0;
+std::unique_ptr<tessera::Engine> engine;
+
+// Every message is flushed at once, so that a reader of a pipe sees it.
+void say(const char* text) {
+  std::puts(text);
+  std::fflush(stdout);
+}
+
+void say_error(const std::exception& e) { std::cout << e.what() << std::flush; }
+
+void tsr_sig_handler(int) { run = 0; }
+
+// The stop signals, which the handler serves.
+sigset_t stop_signals() {
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGQUIT);
+  sigaddset(&signals, SIGTERM);
+  return signals;
+}
+
+// No SA_RESTART: a stop signal ends a wait in progress.
+bool install_signal_handlers() {
+  struct sigaction action;
+  std::memset(&action, 0, sizeof action);
+  action.sa_handler = tsr_sig_handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = 0;
+  return sigaction(SIGINT, &action, nullptr) == 0 &&
+         sigaction(SIGQUIT, &action, nullptr) == 0 &&
+         sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+// Binds tsr_socket to `path`. An existing file at `path` is left alone, so
+// a second service cannot steal the socket of a running one.
+bool connect_tsr_socket(const std::string& path) {
+  sockaddr_un address;
+  std::memset(&address, 0, sizeof address);
+  if (path.empty() || path.size() >= sizeof address.sun_path) {
+    std::printf("Invalid socket path: '%s'.\n", path.c_str());
+    std::fflush(stdout);
+    return false;
+  }
+  // Close-on-exec: the device command has no business with the socket.
+  tsr_socket = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  if (tsr_socket < 0) {
+    std::printf("Could not create socket: '%s'.\n", std::strerror(errno));
+    std::fflush(stdout);
+    return false;
+  }
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, path.data(), path.size());
+  for (int attempt = 0; attempt < kBindAttempts; ++attempt) {
+    if (bind(tsr_socket, reinterpret_cast<const sockaddr*>(&address),
+             sizeof address) == 0) {
+      return true;
+    }
+    std::printf("Could not bind to socket: '%s'.\n", std::strerror(errno));
+    std::fflush(stdout);
+  }
+  close(tsr_socket);
+  tsr_socket = -1;
+  return false;
+}
+
+// Closes the socket and removes its file, whether or not it was bound.
+void disconnect_tsr_socket(const std::string& path) {
+  if (tsr_socket >= 0) {
+    if (close(tsr_socket) != 0) say("Could not remove socket.");
+    tsr_socket = -1;
+  }
+  unlink(path.c_str());
+}
+
+bool load_engine(const std::string& data_dir) {
+  try {
+    engine = tessera::new_device_engine(data_dir);
+    return true;
+  } catch (const std::runtime_error& e) {
+    say_error(e);
+    return false;
+  }
+}
+
+// Writes the address of the square at (lat, lng) in `language_code` to
+// `address`, NUL-terminated. Returns false, having said why, for an invalid
+// position or code, a language that is not installed, an excluded square,
+// or an address that does not fit.
+bool convert_to_3wa(double lat, double lng, const char* language_code,
+                    char (&address)[kAddressCapacity]) {
+  try {
+    const tessera::Coordinates position(lat, lng);
+    const tessera::Language language(language_code != nullptr ? language_code
+                                                              : "");
+    const tessera::Optional<std::string> text =
+        engine->convert_to_3wa(position, language);
+    if (!text) {
+      say("3wa Fail.");
+      return false;
+    }
+    // Cut short, it would name another square.
+    if (text->size() >= kAddressCapacity) {
+      std::printf("Address too long: '%s'.\n", text->c_str());
+      std::fflush(stdout);
+      return false;
+    }
+    std::memcpy(address, text->c_str(), text->size() + 1);
+    return true;
+  } catch (const std::runtime_error& e) {
+    say_error(e);
+    return false;
+  }
+}
+
+// Answers one request of `size` received bytes. Tokens are separated by
+// spaces only; the latitude and longitude are read as far as they are
+// numbers (no number reads as 0). Returns whether the device command was
+// started.
+bool handle_message(const char* data, std::size_t size,
+                    const std::string& send_command) {
+  // A full datagram has no terminator of its own.
+  char text[kDatagramSize + 1];
+  size = std::min(size, kDatagramSize);
+  std::memcpy(text, data, size);
+  text[size] = '\0';
+
+  char* const lat_token = std::strtok(text, " ");
+  char* const lng_token =
+      lat_token != nullptr ? std::strtok(nullptr, " ") : nullptr;
+  char* const language_token =
+      lng_token != nullptr ? std::strtok(nullptr, " ") : nullptr;
+  if (language_token == nullptr) {
+    say("Incomplete request.");
+    return false;
+  }
+  const double lat = std::strtod(lat_token, nullptr);
+  const double lng = std::strtod(lng_token, nullptr);
+
+  char address[kAddressCapacity];
+  if (!convert_to_3wa(lat, lng, language_token, address)) return false;
+
+  // The line names the command as a shell would have run it, though no
+  // shell is involved.
+  const std::string command_line = send_command + " tsr \"" + address + "\" &";
+  std::printf("Send command: %s\n", command_line.c_str());
+  std::fflush(stdout);
+  const int error =
+      tessera::service::start_device_command(send_command, address);
+  if (error != 0) {
+    std::printf("Could not start '%s': '%s'.\n", send_command.c_str(),
+                std::strerror(error));
+    std::fflush(stdout);
+    return false;
+  }
+  tessera::service::reap_finished_children();
+  return true;
+}
+
+// Receives and answers requests until a stop signal clears `run`.
+void process_loop(const std::string& send_command) {
+  char buffer[kDatagramSize];
+  iovec part;
+  part.iov_base = buffer;
+  part.iov_len = sizeof buffer;
+  msghdr message;
+  std::memset(&message, 0, sizeof message);
+  message.msg_iov = &part;
+  message.msg_iovlen = 1;
+
+  // The stop signals are held back except during the wait, which lets them
+  // in atomically: one that arrives just after `run` was tested still ends
+  // the wait instead of being slept through.
+  const sigset_t held = stop_signals();
+  sigset_t wait_mask;
+  sigprocmask(SIG_BLOCK, &held, &wait_mask);
+  pollfd request;
+  request.fd = tsr_socket;
+  request.events = POLLIN;
+  while (run) {
+    tessera::service::reap_finished_children();
+    request.revents = 0;
+    const int ready = ppoll(&request, 1, nullptr, &wait_mask);
+    if (ready < 0 && errno != EINTR) {
+      std::printf("Could not wait for requests: '%s'.\n", std::strerror(errno));
+      std::fflush(stdout);
+      break;
+    }
+    if (ready <= 0) continue;
+    const ssize_t n = recvmsg(tsr_socket, &message, MSG_WAITALL | MSG_DONTWAIT);
+    if (n > 0) {
+      handle_message(buffer, static_cast<std::size_t>(n), send_command);
+    }
+  }
+  sigprocmask(SIG_SETMASK, &wait_mask, nullptr);
+  tessera::service::reap_finished_children();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  tessera::service::Options options;
+  if (!tessera::service::parse_options(argc, argv, options)) return 2;
+
+  if (!options.foreground) {
+    tessera::service::make_paths_absolute(options);
+    if (daemon(0, 1) != 0) {
+      std::printf("Could not detach: '%s'.\n", std::strerror(errno));
+      std::fflush(stdout);
+      return 0;
+    }
+  }
+
+  // Set before the handlers exist, so that a stop signal during the engine
+  // load is still seen by the loop.
+  run = 1;
+  if (!install_signal_handlers()) {
+    say("Could not set up signal handlers!");
+    return 0;
+  }
+  if (!connect_tsr_socket(options.socket_path)) return 0;
+  if (load_engine(options.data_dir)) process_loop(options.send_command);
+  disconnect_tsr_socket(options.socket_path);
+  return 0;
+}

@@ -1,0 +1,39 @@
+// The options of an autosuggest request of `tessera batch`.
+#ifndef TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
+#define TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
+
+#include <memory>
+#include <vector>
+
+#include "tessera/autosuggest_option.h"
+#include "tessera/json_request.h"
+
+namespace tessera {
+namespace cli {
+
+// The engine's option list for the "options" field of `request`, which may
+// be absent. Each key of the object sets one field of the autosuggest
+// settings, applied in this order whatever the order of the keys:
+//
+//   "language"                    language code (string)
+//   "disable_language_detection"  boolean
+//   "n_results"                   non-negative integer
+//   "focus"                       position
+//   "n_focus_results"             non-negative integer
+//   "clip_circle"                 {"lat", "lng", "radius_km"} (numbers)
+//   "clip_bounding_box"           {"sw", "ne"} (positions)
+//   "clip_polygon"                list of positions, a closed ring
+//   "clip_countries"              list of country codes (strings)
+//   "input_type"                  name of the input type (string)
+//   "prefer_land"                 boolean
+//
+// Throws UsageError for an options value that is not an object, an unknown
+// key, or a value of the wrong shape. Values of the right shape are checked
+// by the engine, not here (a latitude of 100 or an open ring is its error).
+std::vector<std::shared_ptr<AutosuggestOptionImplementation>>
+autosuggest_options(const Fields& request);
+
+}  // namespace cli
+}  // namespace tessera
+
+#endif  // TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
