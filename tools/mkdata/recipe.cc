@@ -51,6 +51,13 @@ WordSource parse_words(const Value& v, const std::string& where,
     std::filesystem::path file = string_member(v, "file", where);
     if (file.is_relative()) file = std::filesystem::path(base_dir) / file;
     source.file = file.string();
+    if (v.HasMember("fallback_count")) {
+      const Value& fallback = v["fallback_count"];
+      if (!fallback.IsInt() || fallback.GetInt() < 0) {
+        fail(where + ".fallback_count must be a non-negative integer");
+      }
+      source.fallback_count = fallback.GetInt();
+    }
   } else {
     source.kind = WordSource::Kind::kSynthetic;
     if (v.HasMember("phonology")) {
@@ -168,7 +175,7 @@ Recipe read_recipe_file(const std::string& path) {
 
 Recipe fixture_recipe() {
   Recipe recipe;
-  recipe.version = "tessera fixture 1";
+  recipe.version = "tessera-fixture-1";
 
   LanguageRecipe en;
   en.code = "en";

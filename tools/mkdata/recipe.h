@@ -11,7 +11,7 @@ namespace tessera {
 namespace mkdata {
 
 struct WordSource {
-  enum class Kind { kSynthetic, kFile };
+  enum class Kind { kSynthetic, kFile, kList };
   Kind kind = Kind::kSynthetic;
   // kSynthetic: "latin", "umlaut" or "kana"; the seed picks the words.
   std::string phonology = "latin";
@@ -19,8 +19,13 @@ struct WordSource {
   // kFile: a UTF-8 file of one word per line, best words first; lines that
   // are empty or start with '#' are skipped. Relative to the recipe file.
   std::string file;
+  // kList: the words themselves, best first (not read from JSON).
+  std::vector<std::string> list;
   // The number of words the language gets.
   int count = 0;
+  // When a file or list yields fewer than `count` usable words, the
+  // language gets this many instead; 0 makes that an error.
+  int fallback_count = 0;
 };
 
 struct LanguageRecipe {
@@ -41,7 +46,8 @@ struct ExcludedBox {
 };
 
 struct Recipe {
-  std::string version = "tessera test data";
+  // The data version; the engine reads its first word only.
+  std::string version = "tessera-test-data";
   std::vector<LanguageRecipe> languages;  // in language_codes.txt order
   std::vector<ExcludedBox> excluded;
 };
