@@ -47,6 +47,10 @@ ensure_world_sources() {
 build_tree() {
   local dir=$1
   shift
-  cmake -S "$repo_root" -B "$dir" "$@" >/dev/null
+  # ccache, where installed, makes rebuilds of unchanged sources cheap.
+  local launcher=()
+  command -v ccache >/dev/null 2>&1 &&
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$repo_root" -B "$dir" "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j"$jobs"
 }
