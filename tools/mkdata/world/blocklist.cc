@@ -33,7 +33,9 @@ constexpr BlockedWords kBlockedWords[] = {
      "molest nigger orgasm penis prick pussy queer raghead rape rapist "
      "retard scrotum semen sexy skank sperm tits titty tranny twat vagina "
      "wanker wetback",
-     "fag fags nigga niggas niggaz spic spics", "ass crap dick piss turd wank",
+     "fag fags nigga niggas niggaz spic spics gyp gyps gypped gypping gypsy "
+     "gypsies kinky kinkier kinkiest",
+     "ass crap dick piss turd wank",
      "bitch cunt faggot fuck porn shit slut whore"},
     {"de",
      "arsch bumsen fotze geil hure kacke nutte spast titten verarschen vögeln "
