@@ -24,25 +24,12 @@ TSRDataDisk::TSRDataDisk(
     PlaceFinder&& nearest_place_finder,
     find_country::LocatedCountryFinder<InMemory>&& country_finder,
     const std::string& data_version, std::shared_ptr<FileSystem> file_system)
-    : TSRDataBase(std::move(languages), std::move(attractiveness),
-                  std::move(excluded_areas), std::move(normaliser),
-                  std::move(country_finder), data_version),
-      all_wordlists_(std::move(all_wordlists)),
-      nearest_place_finder_(std::move(nearest_place_finder)),
+    : TSRDataLocated(
+          TSRDataBase(std::move(languages), std::move(attractiveness),
+                      std::move(excluded_areas), std::move(normaliser),
+                      std::move(country_finder), data_version),
+          std::move(all_wordlists), std::move(nearest_place_finder)),
       file_system_(std::move(file_system)) {}
-
-const wordlist::AllWordlists& TSRDataDisk::all_wordlists() const noexcept {
-  return *all_wordlists_;
-}
-
-const wordlist::Wordlist& TSRDataDisk::wordlist(Language language) const {
-  return all_wordlists_->wordlist(language);
-}
-
-const find_nearest_place::NearestPlaceFinder&
-TSRDataDisk::nearest_place_finder() const noexcept {
-  return nearest_place_finder_;
-}
 
 TSRDataDisk read_disk_data(std::shared_ptr<FileSystem> files) {
   const FileSystem& fs = *files;

@@ -10,20 +10,13 @@
 
 #include "data/file_system.h"
 #include "data/on_disk.h"
-#include "engine/tsr_data_base.h"
-#include "find_nearest_place/located_nearest_place_finder.h"
-#include "wordlist/located_all_wordlists.h"
+#include "engine/tsr_data_located.h"
 
 namespace tessera {
 namespace engine {
 
-class TSRDataDisk : public TSRDataBase {
+class TSRDataDisk : public TSRDataLocated<datasource::OnDisk> {
  public:
-  using Wordlists =
-      wordlist::LocatedAllWordlists<datasource::OnDisk, datasource::OnDisk>;
-  using PlaceFinder =
-      find_nearest_place::LocatedNearestPlaceFinder<datasource::OnDisk>;
-
   TSRDataDisk(
       std::set<Language>&& languages,
       std::map<Language, algorithm::AttrData>&& attractiveness,
@@ -36,17 +29,10 @@ class TSRDataDisk : public TSRDataBase {
   TSRDataDisk(TSRDataDisk&&) = default;
   TSRDataDisk& operator=(TSRDataDisk&&) = default;
 
-  const wordlist::AllWordlists& all_wordlists() const noexcept;
-  // Throws std::out_of_range for a language that is not installed.
-  const wordlist::Wordlist& wordlist(Language language) const;
-  const find_nearest_place::NearestPlaceFinder& nearest_place_finder()
-      const noexcept;
   // The data directory, kept open for files read after loading.
   const FileSystem& file_system() const noexcept { return *file_system_; }
 
  private:
-  std::unique_ptr<Wordlists> all_wordlists_;
-  PlaceFinder nearest_place_finder_;
   std::shared_ptr<FileSystem> file_system_;
 };
 

@@ -23,24 +23,11 @@ TSRDataMemory::TSRDataMemory(
     PlaceFinder&& nearest_place_finder,
     find_country::LocatedCountryFinder<InMemory>&& country_finder,
     const std::string& data_version)
-    : TSRDataBase(std::move(languages), std::move(attractiveness),
-                  std::move(excluded_areas), std::move(normaliser),
-                  std::move(country_finder), data_version),
-      all_wordlists_(std::move(all_wordlists)),
-      nearest_place_finder_(std::move(nearest_place_finder)) {}
-
-const wordlist::AllWordlists& TSRDataMemory::all_wordlists() const noexcept {
-  return *all_wordlists_;
-}
-
-const wordlist::Wordlist& TSRDataMemory::wordlist(Language language) const {
-  return all_wordlists_->wordlist(language);
-}
-
-const find_nearest_place::NearestPlaceFinder&
-TSRDataMemory::nearest_place_finder() const noexcept {
-  return nearest_place_finder_;
-}
+    : TSRDataLocated(
+          TSRDataBase(std::move(languages), std::move(attractiveness),
+                      std::move(excluded_areas), std::move(normaliser),
+                      std::move(country_finder), data_version),
+          std::move(all_wordlists), std::move(nearest_place_finder)) {}
 
 TSRDataMemory read_memory_data(const FileSystem& fs) {
   check_data_format_version(fs);

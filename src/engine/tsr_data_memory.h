@@ -9,20 +9,13 @@
 
 #include "data/file_system.h"
 #include "data/in_memory.h"
-#include "engine/tsr_data_base.h"
-#include "find_nearest_place/located_nearest_place_finder.h"
-#include "wordlist/located_all_wordlists.h"
+#include "engine/tsr_data_located.h"
 
 namespace tessera {
 namespace engine {
 
-class TSRDataMemory : public TSRDataBase {
+class TSRDataMemory : public TSRDataLocated<datasource::InMemory> {
  public:
-  using Wordlists =
-      wordlist::LocatedAllWordlists<datasource::InMemory, datasource::InMemory>;
-  using PlaceFinder =
-      find_nearest_place::LocatedNearestPlaceFinder<datasource::InMemory>;
-
   TSRDataMemory(
       std::set<Language>&& languages,
       std::map<Language, algorithm::AttrData>&& attractiveness,
@@ -35,15 +28,7 @@ class TSRDataMemory : public TSRDataBase {
   TSRDataMemory(TSRDataMemory&&) = default;
   TSRDataMemory& operator=(TSRDataMemory&&) = default;
 
-  const wordlist::AllWordlists& all_wordlists() const noexcept;
-  // Throws std::out_of_range for a language that is not installed.
-  const wordlist::Wordlist& wordlist(Language language) const;
-  const find_nearest_place::NearestPlaceFinder& nearest_place_finder()
-      const noexcept;
-
  private:
-  std::unique_ptr<Wordlists> all_wordlists_;
-  PlaceFinder nearest_place_finder_;
 };
 
 // Loads the data directory of `files` into memory: first every file that
