@@ -1,12 +1,11 @@
 #include "mkdata/recipe.h"
 
 #include <rapidjson/document.h>
-#include <rapidjson/error/en.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "mkdata/json_file.h"
 
 namespace tessera {
 namespace mkdata {
@@ -142,11 +141,7 @@ ExcludedBox parse_excluded(const Value& v, const std::string& where) {
 Recipe parse_recipe(const std::string& json, const std::string& base_dir) {
   rapidjson::Document document;
   document.Parse(json.c_str(), json.size());
-  if (document.HasParseError()) {
-    fail(std::string("malformed JSON at offset ") +
-         std::to_string(document.GetErrorOffset()) + ": " +
-         rapidjson::GetParseError_En(document.GetParseError()));
-  }
+  if (document.HasParseError()) fail(json_parse_error(document));
   if (!document.IsObject()) fail("the top level must be an object");
   Recipe recipe;
   if (document.HasMember("version")) {
@@ -164,13 +159,9 @@ Recipe parse_recipe(const std::string& json, const std::string& base_dir) {
 }
 
 Recipe read_recipe_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) fail("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
   const std::string base_dir =
       std::filesystem::absolute(path).parent_path().string();
-  return parse_recipe(text.str(), base_dir);
+  return parse_recipe(read_file(path), base_dir);
 }
 
 Recipe fixture_recipe() {

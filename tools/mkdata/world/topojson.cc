@@ -1,12 +1,11 @@
 #include "mkdata/world/topojson.h"
 
 #include <rapidjson/document.h>
-#include <rapidjson/error/en.h>
 
 #include <cstddef>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "mkdata/json_file.h"
 
 namespace tessera {
 namespace mkdata {
@@ -151,11 +150,7 @@ TopoGeometry geometry_of(const Value& v, std::size_t arc_count,
 Topology parse_topology(const std::string& json, const std::string& object) {
   rapidjson::Document document;
   document.Parse(json.c_str(), json.size());
-  if (document.HasParseError()) {
-    fail(std::string("malformed JSON at offset ") +
-         std::to_string(document.GetErrorOffset()) + ": " +
-         rapidjson::GetParseError_En(document.GetParseError()));
-  }
+  if (document.HasParseError()) fail(json_parse_error(document));
   if (!document.IsObject()) fail("the top level must be an object");
   const Value& type = member(document, "type", "the topology");
   if (!type.IsString() || std::string(type.GetString()) != "Topology") {
@@ -188,11 +183,7 @@ Topology parse_topology(const std::string& json, const std::string& object) {
 
 Topology read_topology_file(const std::string& path,
                             const std::string& object) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) fail("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parse_topology(text.str(), object);
+  return parse_topology(read_file(path), object);
 }
 
 std::vector<TopoPosition> ring_positions(const Topology& topology,

@@ -1,20 +1,18 @@
 #include "mkdata/world/world_countries.h"
 
 #include <rapidjson/document.h>
-#include <rapidjson/error/en.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <stdexcept>
 #include <utility>
 #include <vector>
 
+#include "mkdata/json_file.h"
 #include "mkdata/world/plane_rings.h"
 #include "mkdata/world/topojson.h"
 #include "tessera/coordinates.h"
@@ -107,14 +105,6 @@ constexpr Dispute kDisputes[] = {{"EH", "MA"}, {"XK", "RS"}};
   throw std::runtime_error("world countries: " + what);
 }
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) fail("cannot read " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // The value of a string of one to nine decimal digits, or -1.
 std::int32_t numeric_code(const std::string& text) {
   if (text.empty() || text.size() > 9) return -1;
@@ -132,11 +122,7 @@ std::map<std::int32_t, std::string> read_alpha2_of_numeric(
   const std::string text = read_file(path);
   rapidjson::Document document;
   document.Parse(text.c_str(), text.size());
-  if (document.HasParseError()) {
-    fail(path + ": malformed JSON at offset " +
-         std::to_string(document.GetErrorOffset()) + ": " +
-         rapidjson::GetParseError_En(document.GetParseError()));
-  }
+  if (document.HasParseError()) fail(path + ": " + json_parse_error(document));
   if (!document.IsArray()) fail(path + " must hold an array");
   std::map<std::int32_t, std::string> codes;
   for (const rapidjson::Value& row : document.GetArray()) {

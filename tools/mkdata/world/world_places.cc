@@ -1,14 +1,11 @@
 #include "mkdata/world/world_places.h"
 
 #include <rapidjson/document.h>
-#include <rapidjson/error/en.h>
 
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -19,6 +16,7 @@
 #include <vector>
 
 #include "mkdata/find_nearest_place/kdtree_writer.h"
+#include "mkdata/json_file.h"
 #include "mkdata/world/country_names.h"
 
 namespace tessera {
@@ -31,18 +29,11 @@ using rapidjson::Value;
 constexpr std::uint16_t kNameCommaSpaceQualifier = 6;
 
 rapidjson::Document read_json(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot open " + path);
-  const std::string json((std::istreambuf_iterator<char>(in)),
-                         std::istreambuf_iterator<char>());
-  if (in.bad()) throw std::runtime_error("cannot read " + path);
+  const std::string json = read_file(path);
   rapidjson::Document document;
   document.Parse<rapidjson::kParseFullPrecisionFlag>(json.data(), json.size());
   if (document.HasParseError()) {
-    throw std::runtime_error(
-        path + ": malformed JSON at offset " +
-        std::to_string(document.GetErrorOffset()) + ": " +
-        rapidjson::GetParseError_En(document.GetParseError()));
+    throw std::runtime_error(path + ": " + json_parse_error(document));
   }
   return document;
 }
