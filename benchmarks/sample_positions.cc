@@ -10,13 +10,12 @@
 #include "algorithm/grid_constants.h"
 #include "algorithm/read_attr_data.h"
 #include "algorithm/shared_attr_data.h"
+#include "core/angles.h"
 #include "data/file_system.h"
 
 namespace tessera {
 namespace bench {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // A uniform double in [0, 1) from the top 53 bits of one draw, the same on
 // every host (std::uniform_real_distribution is not pinned down that far).
@@ -43,7 +42,7 @@ std::vector<Coordinates> globe_positions(std::size_t count,
   for (std::size_t i = 0; i < count; ++i) {
     // Uniform in sin(latitude) is uniform in area.
     const double lat_degrees =
-        std::asin(2.0 * unit_interval(random) - 1.0) * (180.0 / kPi);
+        std::asin(2.0 * unit_interval(random) - 1.0) * (180.0 / core::kPi);
     const double lng_degrees = 360.0 * unit_interval(random) - 180.0;
     positions.emplace_back(lat_degrees, lng_degrees);
   }
@@ -57,7 +56,7 @@ std::vector<Coordinates> land_positions(const std::string& data_dir,
   {
     const std::shared_ptr<const algorithm::SharedAttrData> shared =
         algorithm::read_shared_attr_data(
-            FileSystem(data_dir).open("attractiveness/blocks.data"));
+            data::FileSystem(data_dir).open("attractiveness/blocks.data"));
     // The last block holds the sea: the reader accepts only data whose
     // last block has the sea's size, about 73% of the grid's columns.
     const std::vector<algorithm::Block>& blocks = shared->blocks();

@@ -15,7 +15,8 @@ struct Circle {
 
   static ErrorDescriptor is_valid(const Coordinates& centre, double radius_km);
 
-  // True when util::distance(centre, p) is at most radius * 1000 metres
+  // True when the haversine distance from the centre to `p`, on a sphere of
+  // radius 6,371,000 m, is at most radius * 1000 metres
   // (boundary inclusive; a NaN distance is never contained).
   bool contains(const Coordinates& p) const;
 };

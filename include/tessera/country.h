@@ -21,9 +21,6 @@ class Country {
 
 bool operator<(const Country& a, const Country& b);
 
-// isupper of the byte taken as unsigned, in the C locale.
-bool is_uppercase_char(char c);
-
 }  // namespace tessera
 
 #endif  // TESSERA_COUNTRY_H_

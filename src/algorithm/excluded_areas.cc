@@ -19,21 +19,20 @@ namespace {
 constexpr std::uint32_t kMaxReservedRecords = 4096;
 
 [[noreturn]] void corrupted() {
-  datasource::integrity_failure("Excluded areas data corrupted");
+  data::integrity_failure("Excluded areas data corrupted");
 }
 
 [[noreturn]] void truncated(const char* file, std::int64_t records_read,
                             std::int64_t count) {
-  datasource::integrity_failure(
-      std::string("Excluded areas data corrupted [the ") + file +
-      " file ends after " + std::to_string(records_read) + " of " +
-      std::to_string(count) + " records]");
+  data::integrity_failure(std::string("Excluded areas data corrupted [the ") +
+                          file + " file ends after " +
+                          std::to_string(records_read) + " of " +
+                          std::to_string(count) + " records]");
 }
 
 [[noreturn]] void no_count(const char* file) {
-  datasource::integrity_failure(
-      std::string("Excluded areas data corrupted [the ") + file +
-      " file ends before its record count]");
+  data::integrity_failure(std::string("Excluded areas data corrupted [the ") +
+                          file + " file ends before its record count]");
 }
 
 // Reads `size` bytes into `bytes`; false when the stream ends first.
@@ -43,7 +42,7 @@ bool read_exactly(std::istream& in, std::uint8_t* bytes, std::size_t size) {
 }
 
 std::int32_t field(const std::uint8_t* record, int index) {
-  return datasource::decode_le<std::int32_t>(record + 4 * index);
+  return data::decode_le<std::int32_t>(record + 4 * index);
 }
 
 bool is_cell_column(std::int32_t x) {
@@ -60,7 +59,7 @@ std::vector<SmallGridRectangle> read_small_rectangles(std::istream& in) {
   if (!read_exactly(in, count_bytes, sizeof count_bytes)) {
     no_count(kName);
   }
-  const std::uint32_t count = datasource::decode_le<std::uint32_t>(count_bytes);
+  const std::uint32_t count = data::decode_le<std::uint32_t>(count_bytes);
   std::vector<SmallGridRectangle> rectangles;
   rectangles.reserve(std::min(count, kMaxReservedRecords));
   std::uint8_t record[kSmallRectangleRecordSize];
@@ -81,7 +80,7 @@ std::vector<std::vector<XRange>> read_large_strips(std::istream& in) {
   if (!read_exactly(in, count_bytes, sizeof count_bytes)) {
     no_count(kName);
   }
-  const std::int32_t count = datasource::decode_le<std::int32_t>(count_bytes);
+  const std::int32_t count = data::decode_le<std::int32_t>(count_bytes);
   std::vector<std::vector<XRange>> rows(kCellRows);
   std::uint8_t record[kLargeStripRecordSize];
   for (std::int32_t n = 0; n < count; ++n) {

@@ -7,8 +7,8 @@
 #include "algorithm/column_table.h"
 #include "algorithm/grid_constants.h"
 #include "algorithm/rounding.h"
+#include "core/distance.h"
 #include "tessera/coordinates.h"
-#include "tessera/distance.h"
 #include "tessera/error.h"
 
 namespace tessera {
@@ -61,7 +61,7 @@ std::vector<GridLine> grid_section(const BoundingBox& box) {
   const double lng_min = std::min(box.sw.lng, box.ne.lng);
   const double lng_max = std::max(box.sw.lng, box.ne.lng);
 
-  if (util::distance(box.ne, box.sw) > kMaxDiagonalMetres ||
+  if (core::distance(box.ne, box.sw) > kMaxDiagonalMetres ||
       lng_max - lng_min >= 180.0) {
     InvalidArgumentError::raise("Grid section requested too large.");
   }

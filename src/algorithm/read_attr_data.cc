@@ -25,13 +25,13 @@ void read_exactly(std::istream& in, std::uint8_t* out, std::streamsize count,
                   const char* what) {
   in.read(reinterpret_cast<char*>(out), count);
   if (in.gcount() != count) {
-    datasource::integrity_failure(std::string("the attractiveness data ends ") +
-                                  what);
+    data::integrity_failure(std::string("the attractiveness data ends ") +
+                            what);
   }
 }
 
 [[noreturn]] void bad_strip(std::size_t strip, int x, int y, int count) {
-  datasource::integrity_failure(
+  data::integrity_failure(
       "attractiveness strip " + std::to_string(strip) + " of a block (x " +
       std::to_string(x) + ", y " + std::to_string(y) + ", count " +
       std::to_string(count) + ") is not a run of cells inside one cell row");
@@ -42,17 +42,17 @@ void read_exactly(std::istream& in, std::uint8_t* out, std::streamsize count,
 Block read_block(std::istream& in) {
   std::uint8_t header[kBlockHeaderBytes];
   read_exactly(in, header, kBlockHeaderBytes, "inside a block header");
-  const std::uint32_t n = datasource::decode_u32(header);
+  const std::uint32_t n = data::decode_u32(header);
   if (n > kMaxStripsPerBlock) {
-    datasource::integrity_failure(
-        "an attractiveness block claims " + std::to_string(n) +
-        " strips, more than the " + std::to_string(kMaxStripsPerBlock) +
-        " a block can hold");
+    data::integrity_failure("an attractiveness block claims " +
+                            std::to_string(n) + " strips, more than the " +
+                            std::to_string(kMaxStripsPerBlock) +
+                            " a block can hold");
   }
   const int count = static_cast<int>(n);
-  const std::vector<short> xs = util::read_vector<short>(in, count);
-  const std::vector<short> ys = util::read_vector<short>(in, count);
-  const std::vector<short> counts = util::read_vector<short>(in, count);
+  const std::vector<short> xs = data::read_vector<short>(in, count);
+  const std::vector<short> ys = data::read_vector<short>(in, count);
+  const std::vector<short> counts = data::read_vector<short>(in, count);
 
   Block block;
   block.strips.reserve(n);
@@ -70,7 +70,7 @@ Block read_block(std::istream& in) {
     t += columns_in_cell_row[y] * cells;
     // Keeps every start inside its 37 bits.
     if (t > kColumnsInGrid) {
-      datasource::integrity_failure(
+      data::integrity_failure(
           "an attractiveness block holds more columns than the grid");
     }
   }
@@ -81,9 +81,8 @@ Block read_block(std::istream& in) {
 std::shared_ptr<const SharedAttrData> read_shared_attr_data(std::istream&& in) {
   std::uint8_t count_bytes[2];
   read_exactly(in, count_bytes, 2, "before its block count");
-  if (datasource::decode_u16(count_bytes) != kBlockCount) {
-    datasource::integrity_failure(std::string(kCorrupted) +
-                                  " [invalid block count]");
+  if (data::decode_u16(count_bytes) != kBlockCount) {
+    data::integrity_failure(std::string(kCorrupted) + " [invalid block count]");
   }
 
   std::vector<Block> blocks;
@@ -94,40 +93,40 @@ std::shared_ptr<const SharedAttrData> read_shared_attr_data(std::istream&& in) {
     strips += static_cast<std::int64_t>(blocks.back().strips.size());
     // Fails now what the strip-count check below would fail anyway, so that
     // a file claiming too many strips is not read to its end.
-    if (strips > kStripCount) datasource::integrity_failure(kCorrupted);
+    if (strips > kStripCount) data::integrity_failure(kCorrupted);
   }
 
   for (const BlockTotalCheck& check : kBlockTotalChecks) {
     if (blocks[check.block].total != check.total) {
-      datasource::integrity_failure(kCorrupted);
+      data::integrity_failure(kCorrupted);
     }
   }
-  if (strips != kStripCount) datasource::integrity_failure(kCorrupted);
+  if (strips != kStripCount) data::integrity_failure(kCorrupted);
 
   auto shared = std::make_shared<const SharedAttrData>(std::move(blocks));
   const std::vector<StripIndexEntry>& index = shared->strip_index();
   if (index[0].value != kFirstStripIndexEntry ||
       index[1].value != kSecondStripIndexEntry) {
-    datasource::integrity_failure(kCorrupted);
+    data::integrity_failure(kCorrupted);
   }
   return shared;
 }
 
 AttrData read_attr_data(std::shared_ptr<const SharedAttrData> shared,
                         std::istream&& in) {
-  decrypt::DecryptingStream plain(in, kBlockOrderBufferSize);
+  data::DecryptingStream plain(in, kBlockOrderBufferSize);
   // Whatever a short file does not supply stays zero.
   std::uint8_t bytes[kBlockOrderBytes] = {};
   plain.read(reinterpret_cast<char*>(bytes), kBlockOrderBytes);
 
   std::vector<int> block_order(kBlockCount);
   for (int i = 0; i < kBlockCount; ++i) {
-    const int block = datasource::decode_le<std::int16_t>(bytes + 2 * i);
+    const int block = data::decode_le<std::int16_t>(bytes + 2 * i);
     if (block < 0 || block >= kBlockCount) {
-      datasource::integrity_failure("block order entry " + std::to_string(i) +
-                                    " names block " + std::to_string(block) +
-                                    ", outside 0.." +
-                                    std::to_string(kBlockCount - 1));
+      data::integrity_failure("block order entry " + std::to_string(i) +
+                              " names block " + std::to_string(block) +
+                              ", outside 0.." +
+                              std::to_string(kBlockCount - 1));
     }
     block_order[i] = block;
   }

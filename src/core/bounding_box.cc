@@ -13,9 +13,9 @@ BoundingBox::BoundingBox(const Coordinates& sw, const Coordinates& ne)
 ErrorDescriptor BoundingBox::are_valid(const Coordinates& sw,
                                        const Coordinates& ne) {
   if (sw.lat > ne.lat || sw.lng > ne.lng) {
-    return {3, "Bounding box must have SW then NE: " + util::format_f(sw.lat) +
-                   "," + util::format_f(sw.lng) + " --- " +
-                   util::format_f(ne.lat) + "," + util::format_f(ne.lng) + "."};
+    return {3, "Bounding box must have SW then NE: " + core::format_f(sw.lat) +
+                   "," + core::format_f(sw.lng) + " --- " +
+                   core::format_f(ne.lat) + "," + core::format_f(ne.lng) + "."};
   }
   return {0, ""};
 }

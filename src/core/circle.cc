@@ -1,6 +1,6 @@
 #include "tessera/circle.h"
 
-#include "tessera/distance.h"
+#include "core/distance.h"
 #include "tessera/error_descriptor.h"
 
 namespace tessera {
@@ -18,7 +18,7 @@ ErrorDescriptor Circle::is_valid(const Coordinates& /*centre*/,
 
 bool Circle::contains(const Coordinates& p) const {
   // Kilometres against metres; false when the distance is NaN.
-  return radius * 1000.0 >= util::distance(centre, p);
+  return radius * 1000.0 >= core::distance(centre, p);
 }
 
 }  // namespace tessera

@@ -14,7 +14,7 @@ ErrorDescriptor Coordinates::are_valid(double lat_degrees,
                                        double /*lng_degrees*/) {
   // Strict comparisons: NaN passes, as does any longitude.
   if (lat_degrees < -90.0 || lat_degrees > 90.0) {
-    return {3, "Invalid latitude: " + util::format_f(lat_degrees) + "."};
+    return {3, "Invalid latitude: " + core::format_f(lat_degrees) + "."};
   }
   return {0, ""};
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/text.h"
 #include "tessera/error_descriptor.h"
 
 namespace tessera {
@@ -11,8 +12,8 @@ Country::Country(const std::string& code) : code(code) {
 }
 
 ErrorDescriptor Country::is_valid(const std::string& code) {
-  if (code.size() == 2 && is_uppercase_char(code[0]) &&
-      is_uppercase_char(code[1])) {
+  if (code.size() == 2 && core::is_uppercase_char(code[0]) &&
+      core::is_uppercase_char(code[1])) {
     return {0, ""};
   }
   return {3, "'" + code +
@@ -22,8 +23,5 @@ ErrorDescriptor Country::is_valid(const std::string& code) {
 }
 
 bool operator<(const Country& a, const Country& b) { return a.code < b.code; }
-
-// isupper in the C locale, whatever locale the process has set.
-bool is_uppercase_char(char c) { return c >= 'A' && c <= 'Z'; }
 
 }  // namespace tessera

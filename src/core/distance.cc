@@ -1,18 +1,15 @@
-#include "tessera/distance.h"
+#include "core/distance.h"
 
 #include <cmath>
 
+#include "core/angles.h"
+
 namespace tessera {
-namespace util {
+namespace core {
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kEarthDiameterMetres = 12742000.0;
 constexpr double kEarthRadiusMetres = 6371000.0;
-
-// Multiplies by pi before dividing by 180; the other order rounds
-// differently.
-double radians(double degrees) { return degrees * kPi / 180.0; }
 
 }  // namespace
 
@@ -52,5 +49,5 @@ double length_of_2_vector(double x, double y) {
   return std::sqrt(std::fma(x, x, y * y));
 }
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

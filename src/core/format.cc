@@ -4,7 +4,7 @@
 #include <string>
 
 namespace tessera {
-namespace util {
+namespace core {
 
 std::string format_f(double value) {
   // The largest finite double prints as 309 integer digits, a point and six
@@ -14,5 +14,5 @@ std::string format_f(double value) {
   return std::string(buffer, static_cast<std::size_t>(length));
 }
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

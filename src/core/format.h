@@ -5,14 +5,14 @@
 #include <string>
 
 namespace tessera {
-namespace util {
+namespace core {
 
 // `value` as the C format "%f" prints it in the C locale: fixed notation with
 // six decimals ("91.000000", "-0.124625"); infinities and NaN as "inf",
 // "-inf", "nan" or "-nan". Every finite double fits.
 std::string format_f(double value);
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera
 
 #endif  // TESSERA_CORE_FORMAT_H_

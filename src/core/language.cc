@@ -42,8 +42,8 @@ Language::Language(const std::string& code) : code(code) {
 }
 
 ErrorDescriptor Language::is_valid(const std::string& code) {
-  if (code.size() > util::kMaxStringLength) {
-    return {3, util::kStringTooLongMessage};
+  if (code.size() > core::kMaxStringLength) {
+    return {3, core::kStringTooLongMessage};
   }
   for (const char c : code) {
     if (!is_lowercase_char(c)) {

@@ -7,7 +7,7 @@
 #include "tessera/error.h"
 
 namespace tessera {
-namespace util {
+namespace core {
 namespace {
 
 // Inclusive range of one continuation byte.
@@ -89,5 +89,5 @@ bool contains_controlchar(const std::string& s) noexcept {
   return false;
 }
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

@@ -9,7 +9,7 @@
 #include "tessera/error_descriptor.h"
 
 namespace tessera {
-namespace util {
+namespace core {
 
 // The longest string, in bytes, that the engine accepts from a caller.
 constexpr std::size_t kMaxStringLength = 262144;
@@ -36,7 +36,7 @@ ErrorDescriptor validate_utf8_string(const std::string& s);
 // or 0x7F).
 bool contains_controlchar(const std::string& s) noexcept;
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera
 
 #endif  // TESSERA_CORE_STRING_CHECKS_H_

@@ -5,7 +5,7 @@
 #include <vector>
 
 namespace tessera {
-namespace util {
+namespace core {
 
 template <typename Char>
 std::vector<std::basic_string<Char>> split(const std::basic_string<Char>& s,
@@ -79,5 +79,5 @@ bool contains_whitespace(const std::string& s) noexcept {
   return false;
 }
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

@@ -1,4 +1,4 @@
-// Splitting texts into pieces and finding whitespace.
+// Splitting texts into pieces, and the character classes of the C locale.
 #ifndef TESSERA_CORE_TEXT_H_
 #define TESSERA_CORE_TEXT_H_
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 namespace tessera {
-namespace util {
+namespace core {
 
 // The pieces of `s` between occurrences of `delimiter`, in order. Every
 // delimiter ends a piece, so there is always one piece more than there are
@@ -39,7 +39,13 @@ std::vector<std::u16string> split_on_dots(const std::u16string& u);
 // feed, vertical tab, form feed or carriage return.
 bool contains_whitespace(const std::string& s) noexcept;
 
-}  // namespace util
+// isupper of the byte taken as unsigned, in the C locale, whatever locale
+// the process has set: A to Z only.
+constexpr bool is_uppercase_char(char c) noexcept {
+  return c >= 'A' && c <= 'Z';
+}
+
+}  // namespace core
 }  // namespace tessera
 
 #endif  // TESSERA_CORE_TEXT_H_

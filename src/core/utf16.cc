@@ -6,7 +6,7 @@
 #include <string>
 
 namespace tessera {
-namespace util {
+namespace core {
 namespace {
 
 [[noreturn]] void malformed_utf8() {
@@ -107,5 +107,5 @@ std::string to_utf8(const std::u16string& s) {
   return out;
 }
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

@@ -5,7 +5,7 @@
 #include <string>
 
 namespace tessera {
-namespace util {
+namespace core {
 
 // The UTF-16 form of the UTF-8 text `s`; characters above U+FFFF become
 // surrogate pairs. The empty string gives the empty string.
@@ -23,7 +23,7 @@ std::u16string to_u16string(const std::string& s);
 // an unpaired surrogate. Thread-safe.
 std::string to_utf8(const std::u16string& s);
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera
 
 #endif  // TESSERA_CORE_UTF16_H_

@@ -3,7 +3,7 @@
 #include <array>
 
 namespace tessera {
-namespace decrypt {
+namespace data {
 
 namespace {
 
@@ -212,5 +212,5 @@ void aes_decrypt_block(const symmetric_key& key, const unsigned char* in,
   }
 }
 
-}  // namespace decrypt
+}  // namespace data
 }  // namespace tessera

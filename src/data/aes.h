@@ -6,7 +6,7 @@
 #include <cstdint>
 
 namespace tessera {
-namespace decrypt {
+namespace data {
 
 // The expanded AES-128 key. Both schedules have room for 60 words; AES-128
 // uses the first 44 (11 round keys of 4 words).
@@ -32,7 +32,7 @@ void aes_encrypt_block(const symmetric_key& key, const unsigned char* in,
 void aes_decrypt_block(const symmetric_key& key, const unsigned char* in,
                        unsigned char* out) noexcept;
 
-}  // namespace decrypt
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_AES_H_

@@ -3,7 +3,7 @@
 #include <fstream>
 
 namespace tessera {
-namespace util {
+namespace data {
 
 namespace {
 
@@ -34,5 +34,5 @@ std::set<Language> get_available_languages_codes(
   return languages;
 }
 
-}  // namespace util
+}  // namespace data
 }  // namespace tessera

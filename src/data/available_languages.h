@@ -9,7 +9,7 @@
 #include "tessera/language.h"
 
 namespace tessera {
-namespace util {
+namespace data {
 
 // True when the directory holds "languages/" + code + "/" + code +
 // ".wordlist", the file whose presence makes a language installed.
@@ -26,7 +26,7 @@ bool language_directory_exists(const FileSystem& file_system,
 // InvalidArgumentError when a non-empty line is not a well-formed code.
 std::set<Language> get_available_languages_codes(const FileSystem& file_system);
 
-}  // namespace util
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_AVAILABLE_LANGUAGES_H_

@@ -4,10 +4,10 @@
 #include "tessera/version.h"
 
 namespace tessera {
-namespace engine {
+namespace data {
 
 std::string read_data_format_version(const FileSystem& file_system) {
-  return util::read_entire_file(file_system.open("data_format_version.txt"));
+  return data::read_entire_file(file_system.open("data_format_version.txt"));
 }
 
 ErrorDescriptor is_data_format_version_valid(const std::string& version) {
@@ -24,5 +24,5 @@ void verify_data_format_version(const std::string& version) {
   assert_error_descriptor(is_data_format_version_valid(version));
 }
 
-}  // namespace engine
+}  // namespace data
 }  // namespace tessera

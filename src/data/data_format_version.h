@@ -8,7 +8,7 @@
 #include "tessera/error_descriptor.h"
 
 namespace tessera {
-namespace engine {
+namespace data {
 
 // The data-format version this engine reads, compared byte for byte.
 inline constexpr char kExpectedDataFormatVersion[] = "10";
@@ -26,7 +26,7 @@ ErrorDescriptor is_data_format_version_valid(const std::string& version);
 // `version` is not exactly "10".
 void verify_data_format_version(const std::string& version);
 
-}  // namespace engine
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_DATA_FORMAT_VERSION_H_

@@ -31,20 +31,20 @@ constexpr const char* kRequiredFiles[] = {
 };
 
 ErrorDescriptor missing_file(const std::string& name) {
-  return {2, FileSystem::make_file_error(name)};
+  return {2, data::FileSystem::make_file_error(name)};
 }
 
 ErrorDescriptor check_data_path(const std::string& path) {
-  if (path.size() > util::kMaxStringLength) {
-    return {3, util::kStringTooLongMessage};
+  if (path.size() > core::kMaxStringLength) {
+    return {3, core::kStringTooLongMessage};
   }
-  const FileSystem file_system(path);
+  const data::FileSystem file_system(path);
 
   if (!file_system.exists("data_format_version.txt")) {
     return missing_file("data_format_version.txt");
   }
-  ErrorDescriptor version = engine::is_data_format_version_valid(
-      engine::read_data_format_version(file_system));
+  ErrorDescriptor version = data::is_data_format_version_valid(
+      data::read_data_format_version(file_system));
   if (version.code != 0) return version;
 
   for (const char* name : kRequiredFiles) {
@@ -53,7 +53,7 @@ ErrorDescriptor check_data_path(const std::string& path) {
 
   std::set<Language> languages;
   try {
-    languages = util::get_available_languages_codes(file_system);
+    languages = data::get_available_languages_codes(file_system);
   } catch (const InvalidArgumentError&) {
     // A line of the language list that is not a well-formed code makes the
     // list itself invalid: it is reported like a missing list, as a file

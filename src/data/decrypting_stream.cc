@@ -6,7 +6,7 @@
 #include "tessera/error.h"
 
 namespace tessera {
-namespace decrypt {
+namespace data {
 
 namespace {
 
@@ -73,5 +73,5 @@ DecryptingStream::DecryptingStream(std::istream& in, int buffer_size,
   rdbuf(&buffer_);
 }
 
-}  // namespace decrypt
+}  // namespace data
 }  // namespace tessera

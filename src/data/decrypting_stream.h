@@ -10,7 +10,7 @@
 #include "data/aes.h"
 
 namespace tessera {
-namespace decrypt {
+namespace data {
 
 // Pulls ciphertext from `source` one buffer at a time and hands out the
 // plaintext: AES-128 decryption in CBC mode, the whole source being one CBC
@@ -68,7 +68,7 @@ class DecryptingStream : public std::istream {
   DecryptingStreamBuf buffer_;
 };
 
-}  // namespace decrypt
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_DECRYPTING_STREAM_H_

@@ -3,6 +3,7 @@
 #include "tessera/error.h"
 
 namespace tessera {
+namespace data {
 
 std::string remove_trailing_slash(const std::string& path) {
   if (!path.empty() && (path.back() == '/' || path.back() == '\\')) {
@@ -33,4 +34,5 @@ std::string FileSystem::make_file_error(const std::string& name) {
          "   - You are using an up-to-date tsr-data version.\n";
 }
 
+}  // namespace data
 }  // namespace tessera

@@ -7,6 +7,7 @@
 #include <string>
 
 namespace tessera {
+namespace data {
 
 // `path` without one trailing "/", or, when it does not end in "/", without
 // one trailing "\"; otherwise unchanged. At most one character is removed.
@@ -38,6 +39,7 @@ class FileSystem {
   std::string root_;
 };
 
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_FILE_SYSTEM_H_

@@ -8,7 +8,7 @@
 #include "data/little_endian.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 // Mixed into a view as `class View : public FixedWidthReads<View>`. The view
 // provides `void read_bytes(void* out, std::int32_t count)`, which copies
@@ -41,7 +41,7 @@ class FixedWidthReads {
   double read_f64() { return read<double>(); }
 };
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_FIXED_WIDTH_READS_H_

@@ -7,7 +7,7 @@
 #include "tessera/error.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 std::int32_t read_length_from_istream_and_reset(std::istream& in) {
   std::uint8_t field[kLengthFieldSize];
@@ -40,5 +40,5 @@ std::vector<char> read_vector_char(std::istream& in, std::int32_t n) {
   return bytes;
 }
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

@@ -10,7 +10,7 @@
 #include <vector>
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 // The largest length L a data file may declare, 2^24 bytes.
 constexpr std::int32_t kMaxDataFileLength = 16777216;
@@ -39,7 +39,7 @@ std::int32_t read_length_from_istream_and_reset(std::istream& in);
 // above kMaxDataFileLength, or when the stream ends before `n` bytes.
 std::vector<char> read_vector_char(std::istream& in, std::int32_t n);
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_FRAMING_H_

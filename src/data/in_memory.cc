@@ -8,7 +8,7 @@
 #include "data/integrity.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 InMemory::InMemory(std::istream& in, std::int32_t n)
     : bytes_(read_vector_char(in, n)) {}
@@ -46,5 +46,5 @@ void InMemory::View::read_bytes(void* out, std::int32_t count) {
   position_ += count;
 }
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

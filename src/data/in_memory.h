@@ -9,7 +9,7 @@
 #include "data/fixed_width_reads.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 // Selects the InMemory constructor that takes the length from the file.
 struct ReadFileLengthFromFile {};
@@ -76,7 +76,7 @@ class InMemory::View : public FixedWidthReads<InMemory::View> {
   std::int32_t position_ = 0;
 };
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_IN_MEMORY_H_

@@ -3,11 +3,11 @@
 #include "tessera/error.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 void integrity_failure(const std::string& detail) {
   throw FileError("Integrity failure (data files corrupted): " + detail + ".");
 }
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

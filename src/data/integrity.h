@@ -5,14 +5,14 @@
 #include <string>
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 // Throws FileError with "Integrity failure (data files corrupted): " +
 // `detail` + ".". `detail` says what is wrong and where, without a final
 // full stop ("the length field holds -5"). Never returns.
 [[noreturn]] void integrity_failure(const std::string& detail);
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_INTEGRITY_H_

@@ -9,7 +9,7 @@
 #include <type_traits>
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 inline std::uint16_t decode_u16(const std::uint8_t* p) noexcept {
   return static_cast<std::uint16_t>(std::uint16_t{p[0]} | std::uint16_t{p[1]}
@@ -57,7 +57,7 @@ T decode_le(const std::uint8_t* p) noexcept {
   return value;
 }
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_LITTLE_ENDIAN_H_

@@ -7,7 +7,7 @@
 #include "data/integrity.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 OnDisk::OnDisk(std::ifstream&& stream)
     : stream_(std::move(stream)), mutex_(std::make_unique<std::mutex>()) {
@@ -64,5 +64,5 @@ void OnDisk::View::read_bytes(void* out, std::int32_t count) {
   source_.position_ = position + count;
 }
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

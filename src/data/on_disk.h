@@ -10,7 +10,7 @@
 #include "data/fixed_width_reads.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 // An open framed data file and the mutex that serialises access to it.
 // Reads are confined to the first L bytes, the length the file declares, so
@@ -79,7 +79,7 @@ class OnDisk::View : public FixedWidthReads<OnDisk::View> {
   std::lock_guard<std::mutex> lock_;
 };
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_ON_DISK_H_

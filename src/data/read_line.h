@@ -8,7 +8,7 @@
 #include "data/integrity.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 
 // The bytes from the view's current position up to the first `delimiter`
 // byte. The delimiter is consumed and not returned. `View` is
@@ -31,7 +31,7 @@ std::string read_line(View& view, char delimiter) {
   }
 }
 
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_READ_LINE_H_

@@ -3,7 +3,7 @@
 #include <sstream>
 
 namespace tessera {
-namespace util {
+namespace data {
 
 std::string read_entire_file(std::istream&& in) {
   std::ostringstream content;
@@ -13,5 +13,5 @@ std::string read_entire_file(std::istream&& in) {
   return content.str();
 }
 
-}  // namespace util
+}  // namespace data
 }  // namespace tessera

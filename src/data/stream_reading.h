@@ -14,7 +14,7 @@
 #include "data/little_endian.h"
 
 namespace tessera {
-namespace util {
+namespace data {
 
 // The whole remaining content of `in`, byte for byte (line ends kept). An
 // empty or unreadable stream gives the empty string.
@@ -40,19 +40,19 @@ std::vector<T> read_vector(std::istream& in, int n) {
   in.read(reinterpret_cast<char*>(bytes.data()),
           static_cast<std::streamsize>(bytes.size()));
   if (static_cast<std::size_t>(in.gcount()) != bytes.size()) {
-    datasource::integrity_failure("the stream ends after " +
-                                  std::to_string(in.gcount()) + " of the " +
-                                  std::to_string(bytes.size()) + " bytes of " +
-                                  std::to_string(n) + " values");
+    data::integrity_failure("the stream ends after " +
+                            std::to_string(in.gcount()) + " of the " +
+                            std::to_string(bytes.size()) + " bytes of " +
+                            std::to_string(n) + " values");
   }
   std::vector<T> values(count);
   for (std::size_t i = 0; i < count; ++i) {
-    values[i] = datasource::decode_le<T>(bytes.data() + i * sizeof(T));
+    values[i] = data::decode_le<T>(bytes.data() + i * sizeof(T));
   }
   return values;
 }
 
-}  // namespace util
+}  // namespace data
 }  // namespace tessera
 
 #endif  // TESSERA_DATA_STREAM_READING_H_

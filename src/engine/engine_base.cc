@@ -6,13 +6,13 @@
 #include "algorithm/grid_section.h"
 #include "algorithm/grid_square.h"
 #include "algorithm/three_numbers.h"
+#include "core/distance.h"
 #include "core/string_checks.h"
+#include "engine/address_from_ids.h"
 #include "engine/tsr_data_disk.h"
 #include "engine/tsr_data_memory.h"
-#include "tessera/distance.h"
 #include "tessera/error.h"
 #include "tessera/version.h"
-#include "wordlist/address_from_ids.h"
 
 namespace tessera {
 namespace engine {
@@ -27,7 +27,7 @@ template <typename TData>
 EngineBase<TData>::EngineBase(TData&& data) : data_(std::move(data)) {}
 
 template <typename TData>
-Optional<ThreeWordAddress> EngineBase<TData>::encode_coordinates(
+Optional<wordlist::ThreeWordAddress> EngineBase<TData>::encode_coordinates(
     const Coordinates& position, Language language) const {
   data_.assert_language_available(language);
   const Optional<algorithm::ThreeNumbers> numbers =
@@ -38,7 +38,7 @@ Optional<ThreeWordAddress> EngineBase<TData>::encode_coordinates(
   const std::int32_t length = list.length();
   const auto [i, j, k] = *numbers;
   if (i < length && j < length && k < length) {
-    return engine_details::address_from_ids(list, {i, j, k});
+    return address_from_ids(list, {i, j, k});
   }
   // Smaller wordlists cover only the land; elsewhere the address is English.
   const Language english("en");
@@ -64,7 +64,7 @@ template <typename TData>
 Optional<std::string> EngineBase<TData>::convert_to_3wa(
     const Coordinates& position, const Language& language) const {
   data_.assert_language_available(language);
-  const Optional<ThreeWordAddress> address =
+  const Optional<wordlist::ThreeWordAddress> address =
       encode_coordinates(position, language);
   if (!address.has_value()) return {};
   return static_cast<std::string>(*address);
@@ -79,7 +79,7 @@ Optional<std::string> EngineBase<TData>::convert_to_3wa(
 template <typename TData>
 Optional<Coordinates> EngineBase<TData>::convert_to_coordinates(
     std::string address) const {
-  const auto words = parse_three_words(address);
+  const auto words = wordlist::parse_three_words(address);
   if (!words.has_value()) return {};
   const auto found = decode_three_word_address(*words);
   if (!found.has_value()) return {};
@@ -89,7 +89,7 @@ Optional<Coordinates> EngineBase<TData>::convert_to_coordinates(
 template <typename TData>
 Optional<std::string> EngineBase<TData>::language_code(
     std::string address) const {
-  const auto words = parse_three_words(address);
+  const auto words = wordlist::parse_three_words(address);
   if (!words.has_value()) return {};
   const auto found = decode_three_word_address(*words);
   if (!found.has_value()) return {};
@@ -173,16 +173,16 @@ ErrorDescriptor EngineBase<TData>::is_valid_language_code(
 template <typename TData>
 ErrorDescriptor EngineBase<TData>::is_valid_utf8(
     const std::string& text) const noexcept {
-  if (text.size() > util::kMaxStringLength) {
-    return {3, util::kStringTooLongMessage};
+  if (text.size() > core::kMaxStringLength) {
+    return {3, core::kStringTooLongMessage};
   }
-  return util::validate_utf8_string(text);
+  return core::validate_utf8_string(text);
 }
 
 template <typename TData>
 double EngineBase<TData>::distance(const Coordinates& a,
                                    const Coordinates& b) const {
-  const double km = util::distance(a, b) / 1000.0;
+  const double km = core::distance(a, b) / 1000.0;
   // Rounded half away from zero to one decimal.
   const double shifted = km >= 0 ? km * 10 + 0.5 : km * 10 - 0.5;
   if (!std::isfinite(shifted)) return km;  // NaN in, NaN out

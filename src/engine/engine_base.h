@@ -58,8 +58,8 @@ class EngineBase : public Engine {
   // when the square's word numbers lie beyond the language's wordlist.
   // Empty for an excluded square. Throws LanguageNotAvalableError when the
   // language (or English, for the fall-back) is not loaded.
-  Optional<ThreeWordAddress> encode_coordinates(const Coordinates& position,
-                                                Language language) const;
+  Optional<wordlist::ThreeWordAddress> encode_coordinates(
+      const Coordinates& position, Language language) const;
   // Where three normalised words lie and the language they were found in;
   // empty when they name no square.
   Optional<std::pair<Coordinates, Language>> decode_three_word_address(

@@ -10,12 +10,13 @@
 namespace tessera {
 namespace engine {
 
-std::unique_ptr<Engine> read_disk_engine(std::shared_ptr<FileSystem> files) {
+std::unique_ptr<Engine> read_disk_engine(
+    std::shared_ptr<data::FileSystem> files) {
   return std::make_unique<EngineBase<TSRDataDisk>>(
       read_disk_data(std::move(files)));
 }
 
-std::unique_ptr<Engine> read_memory_engine(const FileSystem& files) {
+std::unique_ptr<Engine> read_memory_engine(const data::FileSystem& files) {
   return std::make_unique<EngineBase<TSRDataMemory>>(read_memory_data(files));
 }
 
@@ -23,12 +24,12 @@ std::unique_ptr<Engine> read_memory_engine(const FileSystem& files) {
 
 std::unique_ptr<Engine> new_device_engine(std::string path) {
   engine::assert_data_path_not_too_long(path);
-  return engine::read_disk_engine(std::make_shared<FileSystem>(path));
+  return engine::read_disk_engine(std::make_shared<data::FileSystem>(path));
 }
 
 std::unique_ptr<Engine> new_server_engine(std::string path) {
   engine::assert_data_path_not_too_long(path);
-  return engine::read_memory_engine(FileSystem(path));
+  return engine::read_memory_engine(data::FileSystem(path));
 }
 
 }  // namespace tessera

@@ -12,11 +12,12 @@ namespace engine {
 
 // A disk-backed engine over the data directory of `files`, which the engine
 // keeps for files it opens later. Throws what read_disk_data throws.
-std::unique_ptr<Engine> read_disk_engine(std::shared_ptr<FileSystem> files);
+std::unique_ptr<Engine> read_disk_engine(
+    std::shared_ptr<data::FileSystem> files);
 
 // An in-memory engine over the data directory of `files`. Throws what
 // read_memory_data throws.
-std::unique_ptr<Engine> read_memory_engine(const FileSystem& files);
+std::unique_ptr<Engine> read_memory_engine(const data::FileSystem& files);
 
 }  // namespace engine
 }  // namespace tessera

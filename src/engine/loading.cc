@@ -16,11 +16,11 @@ std::string language_file(const Language& language,
 }
 
 void assert_data_path_not_too_long(const std::string& path) {
-  util::assert_string_not_too_long(path);
+  core::assert_string_not_too_long(path);
 }
 
-void check_data_format_version(const FileSystem& files) {
-  verify_data_format_version(read_data_format_version(files));
+void check_data_format_version(const data::FileSystem& files) {
+  data::verify_data_format_version(data::read_data_format_version(files));
 }
 
 void assert_english_installed(const std::set<Language>& languages) {
@@ -29,7 +29,7 @@ void assert_english_installed(const std::set<Language>& languages) {
   }
 }
 
-std::vector<Language> read_index_languages(const FileSystem& files) {
+std::vector<Language> read_index_languages(const data::FileSystem& files) {
   std::ifstream in = files.open("language_codes.txt");
   const std::string text((std::istreambuf_iterator<char>(in)),
                          std::istreambuf_iterator<char>());
@@ -44,17 +44,17 @@ std::vector<Language> read_index_languages(const FileSystem& files) {
   return languages;
 }
 
-std::string read_data_version(const FileSystem& files) {
+std::string read_data_version(const data::FileSystem& files) {
   std::ifstream in = files.open("version.txt");
   std::string version;
   in >> version;
   return version;
 }
 
-datasource::InMemory load_in_memory(const FileSystem& files,
-                                    const std::string& name) {
+data::InMemory load_in_memory(const data::FileSystem& files,
+                              const std::string& name) {
   std::ifstream in = files.open(name);
-  return datasource::InMemory(in, datasource::ReadFileLengthFromFile{});
+  return data::InMemory(in, data::ReadFileLengthFromFile{});
 }
 
 }  // namespace engine

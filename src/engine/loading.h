@@ -23,7 +23,7 @@ void assert_data_path_not_too_long(const std::string& path);
 
 // Reads "data_format_version.txt" and throws FileError unless it holds the
 // version this engine reads.
-void check_data_format_version(const FileSystem& files);
+void check_data_format_version(const data::FileSystem& files);
 
 // Throws FileError ("Language pack for English is not found.") unless "en"
 // is among `languages`.
@@ -33,16 +33,16 @@ void assert_english_installed(const std::set<Language>& languages);
 // not: the word index numbers languages by their place in this list.
 // Throws FileError when the file is missing, InvalidArgumentError for a
 // line that is not a language code.
-std::vector<Language> read_index_languages(const FileSystem& files);
+std::vector<Language> read_index_languages(const data::FileSystem& files);
 
 // The first whitespace-delimited word of "version.txt" (empty when there is
 // none). Throws FileError when the file is missing.
-std::string read_data_version(const FileSystem& files);
+std::string read_data_version(const data::FileSystem& files);
 
 // A framed data file read whole into memory. Throws FileError when it is
 // missing, shorter than its frame, or framed wrongly.
-datasource::InMemory load_in_memory(const FileSystem& files,
-                                    const std::string& name);
+data::InMemory load_in_memory(const data::FileSystem& files,
+                              const std::string& name);
 
 }  // namespace engine
 }  // namespace tessera

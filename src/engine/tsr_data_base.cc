@@ -12,7 +12,7 @@ TSRDataBase::TSRDataBase(
     std::map<Language, algorithm::AttrData>&& attractiveness,
     std::unique_ptr<algorithm::ExcludedAreas>&& excluded_areas,
     std::unique_ptr<normalise::Normaliser>&& normaliser,
-    find_country::LocatedCountryFinder<datasource::InMemory>&& country_finder,
+    find_country::LocatedCountryFinder<data::InMemory>&& country_finder,
     const std::string& data_version)
     : languages_(std::move(languages)),
       attractiveness_(std::move(attractiveness)),

@@ -29,7 +29,7 @@ class TSRDataBase {
       std::map<Language, algorithm::AttrData>&& attractiveness,
       std::unique_ptr<algorithm::ExcludedAreas>&& excluded_areas,
       std::unique_ptr<normalise::Normaliser>&& normaliser,
-      find_country::LocatedCountryFinder<datasource::InMemory>&& country_finder,
+      find_country::LocatedCountryFinder<data::InMemory>&& country_finder,
       const std::string& data_version);
   TSRDataBase(TSRDataBase&&) = default;
   TSRDataBase& operator=(TSRDataBase&&) = default;
@@ -53,7 +53,7 @@ class TSRDataBase {
   std::map<Language, algorithm::AttrData> attractiveness_;
   std::unique_ptr<algorithm::ExcludedAreas> excluded_areas_;
   std::unique_ptr<normalise::Normaliser> normaliser_;
-  find_country::LocatedCountryFinder<datasource::InMemory> country_finder_;
+  find_country::LocatedCountryFinder<data::InMemory> country_finder_;
   std::string data_version_;
 };
 

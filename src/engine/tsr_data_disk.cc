@@ -12,8 +12,8 @@
 namespace tessera {
 namespace engine {
 
-using datasource::InMemory;
-using datasource::OnDisk;
+using data::InMemory;
+using data::OnDisk;
 
 TSRDataDisk::TSRDataDisk(
     std::set<Language>&& languages,
@@ -23,7 +23,8 @@ TSRDataDisk::TSRDataDisk(
     std::unique_ptr<Wordlists>&& all_wordlists,
     PlaceFinder&& nearest_place_finder,
     find_country::LocatedCountryFinder<InMemory>&& country_finder,
-    const std::string& data_version, std::shared_ptr<FileSystem> file_system)
+    const std::string& data_version,
+    std::shared_ptr<data::FileSystem> file_system)
     : TSRDataLocated(
           TSRDataBase(std::move(languages), std::move(attractiveness),
                       std::move(excluded_areas), std::move(normaliser),
@@ -31,10 +32,10 @@ TSRDataDisk::TSRDataDisk(
           std::move(all_wordlists), std::move(nearest_place_finder)),
       file_system_(std::move(file_system)) {}
 
-TSRDataDisk read_disk_data(std::shared_ptr<FileSystem> files) {
-  const FileSystem& fs = *files;
+TSRDataDisk read_disk_data(std::shared_ptr<data::FileSystem> files) {
+  const data::FileSystem& fs = *files;
   check_data_format_version(fs);
-  std::set<Language> languages = util::get_available_languages_codes(fs);
+  std::set<Language> languages = data::get_available_languages_codes(fs);
   assert_english_installed(languages);
 
   auto shared =

@@ -15,7 +15,7 @@
 namespace tessera {
 namespace engine {
 
-class TSRDataDisk : public TSRDataLocated<datasource::OnDisk> {
+class TSRDataDisk : public TSRDataLocated<data::OnDisk> {
  public:
   TSRDataDisk(
       std::set<Language>&& languages,
@@ -24,16 +24,17 @@ class TSRDataDisk : public TSRDataLocated<datasource::OnDisk> {
       std::unique_ptr<normalise::Normaliser>&& normaliser,
       std::unique_ptr<Wordlists>&& all_wordlists,
       PlaceFinder&& nearest_place_finder,
-      find_country::LocatedCountryFinder<datasource::InMemory>&& country_finder,
-      const std::string& data_version, std::shared_ptr<FileSystem> file_system);
+      find_country::LocatedCountryFinder<data::InMemory>&& country_finder,
+      const std::string& data_version,
+      std::shared_ptr<data::FileSystem> file_system);
   TSRDataDisk(TSRDataDisk&&) = default;
   TSRDataDisk& operator=(TSRDataDisk&&) = default;
 
   // The data directory, kept open for files read after loading.
-  const FileSystem& file_system() const noexcept { return *file_system_; }
+  const data::FileSystem& file_system() const noexcept { return *file_system_; }
 
  private:
-  std::shared_ptr<FileSystem> file_system_;
+  std::shared_ptr<data::FileSystem> file_system_;
 };
 
 // Loads the data directory of `files` in a fixed order: format version,
@@ -41,7 +42,7 @@ class TSRDataDisk : public TSRDataLocated<datasource::OnDisk> {
 // normaliser, word index and wordlists, places, countries, data version.
 // Throws the error of the first file that is missing or corrupt; nothing
 // read so far is kept.
-TSRDataDisk read_disk_data(std::shared_ptr<FileSystem> files);
+TSRDataDisk read_disk_data(std::shared_ptr<data::FileSystem> files);
 
 }  // namespace engine
 }  // namespace tessera

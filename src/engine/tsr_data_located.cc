@@ -31,8 +31,8 @@ TSRDataLocated<Source>::nearest_place_finder() const noexcept {
   return nearest_place_finder_;
 }
 
-template class TSRDataLocated<datasource::OnDisk>;
-template class TSRDataLocated<datasource::InMemory>;
+template class TSRDataLocated<data::OnDisk>;
+template class TSRDataLocated<data::InMemory>;
 
 }  // namespace engine
 }  // namespace tessera

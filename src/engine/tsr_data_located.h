@@ -37,8 +37,8 @@ class TSRDataLocated : public TSRDataBase {
   PlaceFinder nearest_place_finder_;
 };
 
-extern template class TSRDataLocated<datasource::OnDisk>;
-extern template class TSRDataLocated<datasource::InMemory>;
+extern template class TSRDataLocated<data::OnDisk>;
+extern template class TSRDataLocated<data::InMemory>;
 
 }  // namespace engine
 }  // namespace tessera

@@ -12,7 +12,7 @@
 namespace tessera {
 namespace engine {
 
-using datasource::InMemory;
+using data::InMemory;
 
 TSRDataMemory::TSRDataMemory(
     std::set<Language>&& languages,
@@ -29,7 +29,7 @@ TSRDataMemory::TSRDataMemory(
                       std::move(country_finder), data_version),
           std::move(all_wordlists), std::move(nearest_place_finder)) {}
 
-TSRDataMemory read_memory_data(const FileSystem& fs) {
+TSRDataMemory read_memory_data(const data::FileSystem& fs) {
   check_data_format_version(fs);
   auto shared =
       algorithm::read_shared_attr_data(fs.open("attractiveness/blocks.data"));
@@ -53,7 +53,7 @@ TSRDataMemory read_memory_data(const FileSystem& fs) {
       load_in_memory(fs, "countries/countries.data"));
   const std::string data_version = read_data_version(fs);
 
-  std::set<Language> languages = util::get_available_languages_codes(fs);
+  std::set<Language> languages = data::get_available_languages_codes(fs);
   assert_english_installed(languages);
   std::map<Language, algorithm::AttrData> attractiveness;
   std::map<Language, wordlist::LocatedWordlist<InMemory>> wordlists;

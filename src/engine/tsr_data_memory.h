@@ -14,7 +14,7 @@
 namespace tessera {
 namespace engine {
 
-class TSRDataMemory : public TSRDataLocated<datasource::InMemory> {
+class TSRDataMemory : public TSRDataLocated<data::InMemory> {
  public:
   TSRDataMemory(
       std::set<Language>&& languages,
@@ -23,7 +23,7 @@ class TSRDataMemory : public TSRDataLocated<datasource::InMemory> {
       std::unique_ptr<normalise::Normaliser>&& normaliser,
       std::unique_ptr<Wordlists>&& all_wordlists,
       PlaceFinder&& nearest_place_finder,
-      find_country::LocatedCountryFinder<datasource::InMemory>&& country_finder,
+      find_country::LocatedCountryFinder<data::InMemory>&& country_finder,
       const std::string& data_version);
   TSRDataMemory(TSRDataMemory&&) = default;
   TSRDataMemory& operator=(TSRDataMemory&&) = default;
@@ -37,7 +37,7 @@ class TSRDataMemory : public TSRDataLocated<datasource::InMemory> {
 // then the installed languages (English required) with their block orders
 // and wordlists. Throws the error of the first file that is missing or
 // corrupt; nothing read so far is kept.
-TSRDataMemory read_memory_data(const FileSystem& files);
+TSRDataMemory read_memory_data(const data::FileSystem& files);
 
 }  // namespace engine
 }  // namespace tessera

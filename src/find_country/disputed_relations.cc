@@ -14,11 +14,11 @@ namespace {
 // country file is: an even length and at least two codes.
 std::vector<Country> split_codes(const std::string& text) {
   if (text.size() % 2 != 0) {
-    datasource::integrity_failure(
+    data::integrity_failure(
         "countries.data contains country codes with odd digits");
   }
   if (text.size() < 4) {
-    datasource::integrity_failure(
+    data::integrity_failure(
         "countries.data contains invalid countries relations");
   }
   std::vector<Country> codes;
@@ -47,15 +47,14 @@ void validate_disputed_areas(
     const std::map<Country, std::vector<Country>>& disputed,
     const std::vector<char>& codes) {
   if (codes.empty()) {
-    datasource::integrity_failure(
-        "countries.data doesn't contain any countries");
+    data::integrity_failure("countries.data doesn't contain any countries");
   }
   const std::vector<Country> list =
       split_codes(std::string(codes.begin(), codes.end()));
   const std::set<Country> known(list.begin(), list.end());
   const auto require = [&known](const Country& country) {
     if (known.count(country) == 0) {
-      datasource::integrity_failure(
+      data::integrity_failure(
           "countries.data reference unavailable country code - \"" +
           country.code + "\".");
     }

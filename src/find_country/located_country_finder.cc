@@ -24,10 +24,10 @@ void check_table(std::int64_t position, std::int64_t count,
                  std::int64_t entry_size, std::int64_t size,
                  const std::string& what) {
   if (position > size || count > (size - position) / entry_size) {
-    datasource::integrity_failure(
-        "the " + what + " of " + std::to_string(count) + " entries at offset " +
-        std::to_string(position) + " does not fit in the " +
-        std::to_string(size) + " bytes of countries.data");
+    data::integrity_failure("the " + what + " of " + std::to_string(count) +
+                            " entries at offset " + std::to_string(position) +
+                            " does not fit in the " + std::to_string(size) +
+                            " bytes of countries.data");
   }
 }
 
@@ -39,7 +39,7 @@ void seek_record(View& view, std::int64_t table, std::int64_t index,
   view.seek(table + kPositionSize * index);
   const std::uint32_t position = view.read_u32();
   if (position >= static_cast<std::uint32_t>(view.size())) {
-    datasource::integrity_failure(
+    data::integrity_failure(
         std::string("the record of ") + what + " " + std::to_string(index) +
         " starts at offset " + std::to_string(position) + ", outside the " +
         std::to_string(view.size()) + " bytes of countries.data");
@@ -53,11 +53,10 @@ void check_remaining(const View& view, std::int64_t count,
                      std::int64_t entry_size, const char* what,
                      std::int64_t index) {
   if (count > (view.size() - view.position()) / entry_size) {
-    datasource::integrity_failure(std::string(what) + " " +
-                                  std::to_string(index) + " declares " +
-                                  std::to_string(count) +
-                                  " entries, running past the end of "
-                                  "countries.data");
+    data::integrity_failure(std::string(what) + " " + std::to_string(index) +
+                            " declares " + std::to_string(count) +
+                            " entries, running past the end of "
+                            "countries.data");
   }
 }
 
@@ -69,9 +68,8 @@ LocatedCountryFinder<Source>::LocatedCountryFinder(Source&& source)
   typename Source::View view(this->source);
   const std::int64_t size = view.size();
   if (size < kHeaderSize) {
-    datasource::integrity_failure("countries.data has only " +
-                                  std::to_string(size) +
-                                  " bytes, too few for its header");
+    data::integrity_failure("countries.data has only " + std::to_string(size) +
+                            " bytes, too few for its header");
   }
   view.seek(kXStepOffset);
   x_step = view.read_f64();
@@ -107,7 +105,7 @@ LocatedCountryFinder<Source>::LocatedCountryFinder(Source&& source)
   lines.reserve(relation_count);
   for (std::uint32_t k = 0; k < relation_count; ++k) {
     seek_record(view, line_table, k, "disputed-area line");
-    lines.push_back(datasource::read_line(view, kLineEnd));
+    lines.push_back(data::read_line(view, kLineEnd));
   }
   disputed = reformat_disputed_relations(lines);
   validate_disputed_areas(disputed, codes);
@@ -135,7 +133,7 @@ bool LocatedCountryFinder<Source>::point_is_in_bounding_box(
 template <typename Source>
 Polygon LocatedCountryFinder<Source>::read_polygon(int polygon) const {
   if (polygon < 0 || static_cast<std::uint32_t>(polygon) >= polygon_count) {
-    datasource::integrity_failure(
+    data::integrity_failure(
         "polygon " + std::to_string(polygon) + " lies outside the " +
         std::to_string(polygon_count) + " polygons of countries.data");
   }
@@ -149,9 +147,9 @@ Polygon LocatedCountryFinder<Source>::read_polygon(int polygon) const {
     const std::int16_t reference = view.read_i16();
     const std::int32_t arc = reference >= 0 ? reference : ~reference;
     if (static_cast<std::uint32_t>(arc) >= arc_count) {
-      datasource::integrity_failure("polygon " + std::to_string(polygon) +
-                                    " refers to arc " + std::to_string(arc) +
-                                    " of only " + std::to_string(arc_count));
+      data::integrity_failure("polygon " + std::to_string(polygon) +
+                              " refers to arc " + std::to_string(arc) +
+                              " of only " + std::to_string(arc_count));
     }
     result.arcs.push_back(reference);
   }
@@ -161,9 +159,9 @@ Polygon LocatedCountryFinder<Source>::read_polygon(int polygon) const {
 template <typename Source>
 Arc LocatedCountryFinder<Source>::read_arc(int arc) const {
   if (arc < 0 || static_cast<std::uint32_t>(arc) >= arc_count) {
-    datasource::integrity_failure(
-        "arc " + std::to_string(arc) + " lies outside the " +
-        std::to_string(arc_count) + " arcs of countries.data");
+    data::integrity_failure("arc " + std::to_string(arc) +
+                            " lies outside the " + std::to_string(arc_count) +
+                            " arcs of countries.data");
   }
   typename Source::View view(source);
   seek_record(view, arc_table, arc, "arc");
@@ -266,7 +264,7 @@ std::set<Country> LocatedCountryFinder<Source>::expand_with_disputed(
   return result;
 }
 
-template class LocatedCountryFinder<datasource::InMemory>;
+template class LocatedCountryFinder<data::InMemory>;
 
 }  // namespace find_country
 }  // namespace tessera

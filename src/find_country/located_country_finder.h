@@ -18,7 +18,7 @@ namespace tessera {
 namespace find_country {
 
 // A CountryFinder over "countries/countries.data" held by `Source`, which is
-// datasource::InMemory (the only instantiation). Codes, bounding boxes and
+// data::InMemory (the only instantiation). Codes, bounding boxes and
 // disputed relations are decoded at construction; polygons and arcs on
 // demand, only for outlines whose box holds the position. Owns its source;
 // movable, not copyable. Thread-safe.
@@ -86,7 +86,7 @@ class LocatedCountryFinder : public CountryFinder {
   std::map<Country, std::vector<Country>> disputed;
 };
 
-extern template class LocatedCountryFinder<datasource::InMemory>;
+extern template class LocatedCountryFinder<data::InMemory>;
 
 }  // namespace find_country
 }  // namespace tessera

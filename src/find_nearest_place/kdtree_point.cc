@@ -3,13 +3,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/angles.h"
 #include "tessera/coordinates.h"
 
 namespace tessera {
 namespace find_nearest_place {
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 // Truncation toward zero. A NaN (from a NaN or infinite input) becomes 0
 // rather than an undefined conversion.
@@ -20,8 +19,8 @@ std::int32_t truncate(double v) noexcept {
 }  // namespace
 
 Point Point::from_coords(const Coordinates& position) noexcept {
-  const double lat = position.lat * kPi / 180.0;
-  const double lng = position.lng * kPi / 180.0;
+  const double lat = core::radians(position.lat);
+  const double lng = core::radians(position.lng);
   const double cos_lat = std::cos(lat);
   return Point{truncate(kPointSphereRadius * cos_lat * std::cos(lng)),
                truncate(kPointSphereRadius * cos_lat * std::sin(lng)),

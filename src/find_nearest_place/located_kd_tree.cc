@@ -36,9 +36,8 @@ Header read_header(const Source& source) {
   typename Source::View view(source);
   const std::int64_t size = view.size();
   if (size < kNodeTableOffset) {
-    datasource::integrity_failure("the place tree has only " +
-                                  std::to_string(size) +
-                                  " bytes, too few for its header");
+    data::integrity_failure("the place tree has only " + std::to_string(size) +
+                            " bytes, too few for its header");
   }
   view.seek(kLeafSpanOffset);
   Header header;
@@ -47,12 +46,12 @@ Header read_header(const Source& source) {
   header.point_limit = view.read_u32();
   const std::uint32_t span = header.leaf_span;
   if (span == 0 || span > kMaxLeafSpan || (span & (span - 1)) != 0) {
-    datasource::integrity_failure("the place tree's leaf span " +
-                                  std::to_string(span) +
-                                  " is not a power of two up to 2^30");
+    data::integrity_failure("the place tree's leaf span " +
+                            std::to_string(span) +
+                            " is not a power of two up to 2^30");
   }
   if (header.node_count < span - 1) {
-    datasource::integrity_failure(
+    data::integrity_failure(
         "the place tree has " + std::to_string(header.node_count) +
         " nodes, too few for a leaf span of " + std::to_string(span));
   }
@@ -60,7 +59,7 @@ Header read_header(const Source& source) {
   const std::int64_t end =
       leaf_offset(header.node_count, candidates(span, header.point_limit));
   if (end > size) {
-    datasource::integrity_failure(
+    data::integrity_failure(
         "the nodes and points of the place tree need " + std::to_string(end) +
         " bytes, more than the file's " + std::to_string(size));
   }
@@ -143,8 +142,8 @@ std::int32_t LocatedKDTree<Source>::read_split(std::uint32_t node) const {
 template <typename Source>
 Point LocatedKDTree<Source>::read_point(int i) const {
   if (i < 0 || static_cast<std::uint32_t>(i) >= place_count()) {
-    datasource::integrity_failure("leaf " + std::to_string(i) +
-                                  " of the place tree holds no place");
+    data::integrity_failure("leaf " + std::to_string(i) +
+                            " of the place tree holds no place");
   }
   std::uint32_t a;
   std::uint32_t b;
@@ -155,8 +154,8 @@ Point LocatedKDTree<Source>::read_point(int i) const {
     b = view.read_u32();
   }
   if (a >= kQuantisationSteps || b >= kQuantisationSteps) {
-    datasource::integrity_failure("leaf " + std::to_string(i) +
-                                  " of the place tree lies outside the grid");
+    data::integrity_failure("leaf " + std::to_string(i) +
+                            " of the place tree lies outside the grid");
   }
   return Point::from_coords(leaf_position(a, b));
 }
@@ -179,8 +178,8 @@ Optional<int> LocatedKDTree<Source>::nearest_to(const Coordinates& position,
   return probe.best();
 }
 
-template class LocatedKDTree<datasource::OnDisk>;
-template class LocatedKDTree<datasource::InMemory>;
+template class LocatedKDTree<data::OnDisk>;
+template class LocatedKDTree<data::InMemory>;
 
 }  // namespace find_nearest_place
 }  // namespace tessera

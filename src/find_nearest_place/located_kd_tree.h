@@ -15,8 +15,8 @@
 namespace tessera {
 namespace find_nearest_place {
 
-// A KDTree over the file held by `Source`, datasource::OnDisk or
-// datasource::InMemory; both give identical results. Nodes and points are
+// A KDTree over the file held by `Source`, data::OnDisk or
+// data::InMemory; both give identical results. Nodes and points are
 // read as the search visits them, each read under its own short-lived view
 // (for OnDisk, the file's lock is held for that read only). Owns its source;
 // movable, not copyable. Thread-safe.
@@ -58,8 +58,8 @@ class LocatedKDTree : public KDTree {
   std::uint32_t point_limit;
 };
 
-extern template class LocatedKDTree<datasource::OnDisk>;
-extern template class LocatedKDTree<datasource::InMemory>;
+extern template class LocatedKDTree<data::OnDisk>;
+extern template class LocatedKDTree<data::InMemory>;
 
 }  // namespace find_nearest_place
 }  // namespace tessera

@@ -29,9 +29,8 @@ PlacesHeader read_places_header(const Source& places,
   typename Source::View view(places);
   const std::int64_t size = view.size();
   if (size < kNameLanguagesOffset) {
-    datasource::integrity_failure("the places file has only " +
-                                  std::to_string(size) +
-                                  " bytes, too few for its header");
+    data::integrity_failure("the places file has only " + std::to_string(size) +
+                            " bytes, too few for its header");
   }
   view.seek(kTablePositionOffset);
   PlacesHeader header;
@@ -40,7 +39,7 @@ PlacesHeader read_places_header(const Source& places,
   const std::int64_t table_end = std::int64_t{header.table_position} +
                                  std::int64_t{kRecordOffsetSize} * place_count;
   if (table_end > size) {
-    datasource::integrity_failure(
+    data::integrity_failure(
         "the place table at offset " + std::to_string(header.table_position) +
         " does not hold the " + std::to_string(place_count) +
         " places of the tree within the file's " + std::to_string(size) +
@@ -49,13 +48,13 @@ PlacesHeader read_places_header(const Source& places,
   // Each code takes at least its line feed, so a count beyond the rest of
   // the file is corrupt; checking first keeps the loop short.
   if (language_count > size - kNameLanguagesOffset) {
-    datasource::integrity_failure("the places file declares " +
-                                  std::to_string(language_count) +
-                                  " name languages, more than its " +
-                                  std::to_string(size) + " bytes can hold");
+    data::integrity_failure("the places file declares " +
+                            std::to_string(language_count) +
+                            " name languages, more than its " +
+                            std::to_string(size) + " bytes can hold");
   }
   for (std::uint32_t k = 0; k < language_count; ++k) {
-    header.name_languages.emplace_back(datasource::read_line(view, kLineEnd));
+    header.name_languages.emplace_back(data::read_line(view, kLineEnd));
   }
   return header;
 }
@@ -64,9 +63,9 @@ template <typename Source>
 void check_rule_table(const Source& syntax) {
   typename Source::View view(syntax);
   if (view.size() < kRuleTableOffset) {
-    datasource::integrity_failure("the syntax file has only " +
-                                  std::to_string(view.size()) +
-                                  " bytes, too few for its header");
+    data::integrity_failure("the syntax file has only " +
+                            std::to_string(view.size()) +
+                            " bytes, too few for its header");
   }
 }
 
@@ -100,10 +99,10 @@ LocatedNearestPlaceFinder<Source>::select_alternate(const std::string& line,
                               : static_cast<unsigned char>(line[start]) -
                                     kFirstLanguageLetter;
     if (k < 0 || static_cast<std::size_t>(k) >= name_languages.size()) {
-      datasource::integrity_failure("a translation field of the place line \"" +
-                                    line + "\" names none of the " +
-                                    std::to_string(name_languages.size()) +
-                                    " name languages");
+      data::integrity_failure("a translation field of the place line \"" +
+                              line + "\" names none of the " +
+                              std::to_string(name_languages.size()) +
+                              " name languages");
     }
     if (name_languages[k] == language) {
       return {line.substr(start + 1, length - 1), true};
@@ -120,10 +119,9 @@ int LocatedNearestPlaceFinder<Source>::select_rule(
   const std::int32_t count = view.read_i32();
   if (count < 1) return kDefaultRule;
   if (count > (view.size() - kRuleTableOffset) / kRuleSize) {
-    datasource::integrity_failure(
-        "the syntax file declares " + std::to_string(count) +
-        " rules, more than its " + std::to_string(view.size()) +
-        " bytes can hold");
+    data::integrity_failure("the syntax file declares " +
+                            std::to_string(count) + " rules, more than its " +
+                            std::to_string(view.size()) + " bytes can hold");
   }
   for (std::int32_t r = 0; r < count; ++r) {
     std::string code(2, '\0');
@@ -152,21 +150,21 @@ Optional<std::string> LocatedNearestPlaceFinder<Source>::nearest_to(
               std::int64_t{kRecordOffsetSize} * i);
     const std::uint32_t record = view.read_u32();
     if (record >= static_cast<std::uint32_t>(view.size())) {
-      datasource::integrity_failure("the record of place " + std::to_string(i) +
-                                    " at offset " + std::to_string(record) +
-                                    " lies outside the places file");
+      data::integrity_failure("the record of place " + std::to_string(i) +
+                              " at offset " + std::to_string(record) +
+                              " lies outside the places file");
     }
     view.seek(record);
     qualifier = view.read_u32();
-    name_line = datasource::read_line(view, kLineEnd);
+    name_line = data::read_line(view, kLineEnd);
     if (qualifier != 0) {
       if (qualifier >= static_cast<std::uint32_t>(view.size())) {
-        datasource::integrity_failure(
-            "the qualifier of place " + std::to_string(i) + " at offset " +
-            std::to_string(qualifier) + " lies outside the places file");
+        data::integrity_failure("the qualifier of place " + std::to_string(i) +
+                                " at offset " + std::to_string(qualifier) +
+                                " lies outside the places file");
       }
       view.seek(qualifier);
-      qualifier_line = datasource::read_line(view, kLineEnd);
+      qualifier_line = data::read_line(view, kLineEnd);
     }
   }
 
@@ -188,8 +186,8 @@ Optional<std::string> LocatedNearestPlaceFinder<Source>::nearest_to(
   return phrase;
 }
 
-template class LocatedNearestPlaceFinder<datasource::OnDisk>;
-template class LocatedNearestPlaceFinder<datasource::InMemory>;
+template class LocatedNearestPlaceFinder<data::OnDisk>;
+template class LocatedNearestPlaceFinder<data::InMemory>;
 
 }  // namespace find_nearest_place
 }  // namespace tessera

@@ -20,7 +20,7 @@ namespace tessera {
 namespace find_nearest_place {
 
 // A NearestPlaceFinder over the places and syntax files and the place tree,
-// all held by `Source` (datasource::OnDisk or datasource::InMemory; both
+// all held by `Source` (data::OnDisk or data::InMemory; both
 // give identical results). Names are never loaded as a whole: a query reads
 // one table entry, one record and at most two lines under one view of the
 // places file, and scans the rules under one view of the syntax file. Owns
@@ -72,8 +72,8 @@ class LocatedNearestPlaceFinder : public NearestPlaceFinder {
   std::vector<Language> name_languages;
 };
 
-extern template class LocatedNearestPlaceFinder<datasource::OnDisk>;
-extern template class LocatedNearestPlaceFinder<datasource::InMemory>;
+extern template class LocatedNearestPlaceFinder<data::OnDisk>;
+extern template class LocatedNearestPlaceFinder<data::InMemory>;
 
 }  // namespace find_nearest_place
 }  // namespace tessera

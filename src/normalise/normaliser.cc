@@ -80,7 +80,7 @@ std::u16string Normaliser::normalise_u16(const std::u16string& s) const {
 }
 
 std::u16string Normaliser::normalise_u8(const std::string& s) const {
-  return normalise_u16(util::to_u16string(s));
+  return normalise_u16(core::to_u16string(s));
 }
 
 Normaliser read_normaliser(std::istream&& in) {
@@ -93,10 +93,9 @@ Normaliser read_normaliser(std::istream&& in) {
     std::uint8_t pair[2];
     for (std::uint8_t& b : pair) {
       if (byte == end) {
-        datasource::integrity_failure(
-            "the normalisation table ends inside entry " +
-            std::to_string(table.size()) + " of " +
-            std::to_string(kEntryCount));
+        data::integrity_failure("the normalisation table ends inside entry " +
+                                std::to_string(table.size()) + " of " +
+                                std::to_string(kEntryCount));
       }
       b = static_cast<std::uint8_t>(*byte);
       ++byte;

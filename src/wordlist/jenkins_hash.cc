@@ -3,7 +3,7 @@
 #include "data/little_endian.h"
 
 namespace tessera {
-namespace hash {
+namespace wordlist {
 namespace {
 
 // The golden ratio, an arbitrary value that starts a and b.
@@ -38,7 +38,7 @@ std::uint32_t lookup2(ByteAt byte_at, std::uint32_t length,
   const auto word = [&byte_at](std::uint32_t at) {
     const std::uint8_t bytes[4] = {byte_at(at), byte_at(at + 1),
                                    byte_at(at + 2), byte_at(at + 3)};
-    return datasource::decode_u32(bytes);
+    return data::decode_u32(bytes);
   };
   while (remaining >= 12) {
     a += word(pos);
@@ -53,9 +53,9 @@ std::uint32_t lookup2(ByteAt byte_at, std::uint32_t length,
   // and its fourth byte, always padding, drops out.
   std::uint8_t tail[12] = {};
   for (std::uint32_t i = 0; i < remaining; ++i) tail[i] = byte_at(pos + i);
-  a += datasource::decode_u32(tail);
-  b += datasource::decode_u32(tail + 4);
-  c += length + (datasource::decode_u32(tail + 8) << 8);
+  a += data::decode_u32(tail);
+  b += data::decode_u32(tail + 4);
+  c += length + (data::decode_u32(tail + 8) << 8);
   mix(a, b, c);
   return c;
 }
@@ -82,5 +82,5 @@ std::uint32_t jenkins_hash(const std::u16string& s, unsigned seed) noexcept {
       static_cast<std::uint32_t>(2 * s.size()), seed);
 }
 
-}  // namespace hash
+}  // namespace wordlist
 }  // namespace tessera

@@ -6,7 +6,7 @@
 #include <string>
 
 namespace tessera {
-namespace hash {
+namespace wordlist {
 
 // The lookup2 hash of the `length` bytes at `data`, started from `seed`.
 // Bytes are taken in 12-byte blocks, each read as three little-endian 32-bit
@@ -23,7 +23,7 @@ std::uint32_t jenkins_hash(const std::string& s, unsigned seed) noexcept;
 // low byte first.
 std::uint32_t jenkins_hash(const std::u16string& s, unsigned seed) noexcept;
 
-}  // namespace hash
+}  // namespace wordlist
 }  // namespace tessera
 
 #endif  // TESSERA_WORDLIST_JENKINS_HASH_H_

@@ -107,8 +107,8 @@ LocatedAllWordlists<WordlistSource, IndexSource>::id_of_exact_match(
   return id;
 }
 
-template class LocatedAllWordlists<datasource::OnDisk, datasource::OnDisk>;
-template class LocatedAllWordlists<datasource::InMemory, datasource::InMemory>;
+template class LocatedAllWordlists<data::OnDisk, data::OnDisk>;
+template class LocatedAllWordlists<data::InMemory, data::InMemory>;
 
 }  // namespace wordlist
 }  // namespace tessera

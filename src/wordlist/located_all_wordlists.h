@@ -24,7 +24,7 @@ namespace wordlist {
 
 // AllWordlists over the wordlists of the available languages, each read
 // through a `WordlistSource`, and the word index, read through an
-// `IndexSource` (datasource::OnDisk or datasource::InMemory). A lookup
+// `IndexSource` (data::OnDisk or data::InMemory). A lookup
 // costs three hashes, three slot reads and one record read per word.
 // Movable, not copyable. Thread-safe.
 template <typename WordlistSource, typename IndexSource>
@@ -56,10 +56,8 @@ class LocatedAllWordlists : public AllWordlists {
   std::unique_ptr<WordlistIndex> index;
 };
 
-extern template class LocatedAllWordlists<datasource::OnDisk,
-                                          datasource::OnDisk>;
-extern template class LocatedAllWordlists<datasource::InMemory,
-                                          datasource::InMemory>;
+extern template class LocatedAllWordlists<data::OnDisk, data::OnDisk>;
+extern template class LocatedAllWordlists<data::InMemory, data::InMemory>;
 
 }  // namespace wordlist
 }  // namespace tessera

@@ -25,17 +25,17 @@ std::int32_t read_word_count(const Language& language, const Source& source) {
   typename Source::View view(source);
   const std::int64_t size = view.size();
   if (size < kTextOffsetTableOffset) {
-    datasource::integrity_failure(describe(language) + " has only " +
-                                  std::to_string(size) +
-                                  " bytes, too few for its header");
+    data::integrity_failure(describe(language) + " has only " +
+                            std::to_string(size) +
+                            " bytes, too few for its header");
   }
   view.seek(kWordCountOffset);
   const std::uint32_t count = view.read_u32();
   if (count > kMaxWordCount ||
       count > (size - kTextOffsetTableOffset) / kTextOffsetSize) {
-    datasource::integrity_failure(
-        describe(language) + " declares " + std::to_string(count) +
-        " words, more than its " + std::to_string(size) + " bytes can hold");
+    data::integrity_failure(describe(language) + " declares " +
+                            std::to_string(count) + " words, more than its " +
+                            std::to_string(size) + " bytes can hold");
   }
   return static_cast<std::int32_t>(count);
 }
@@ -61,39 +61,39 @@ int LocatedWordlist<Source>::length() const noexcept {
 template <typename Source>
 std::string LocatedWordlist<Source>::word_no(int i) const {
   if (i < 0 || i >= length_) {
-    datasource::integrity_failure("word number " + std::to_string(i) +
-                                  " lies outside " + describe(language_) +
-                                  " of " + std::to_string(length_) + " words");
+    data::integrity_failure("word number " + std::to_string(i) +
+                            " lies outside " + describe(language_) + " of " +
+                            std::to_string(length_) + " words");
   }
   typename Source::View view(source);
   view.seek(text_offset_entry(i));
   const std::uint32_t text_offset = view.read_u32();
   if (text_offset >= static_cast<std::uint32_t>(view.size())) {
-    datasource::integrity_failure(
-        "the text of word " + std::to_string(i) + " in " + describe(language_) +
-        " starts at offset " + std::to_string(text_offset) + ", outside its " +
-        std::to_string(view.size()) + " bytes");
+    data::integrity_failure("the text of word " + std::to_string(i) + " in " +
+                            describe(language_) + " starts at offset " +
+                            std::to_string(text_offset) + ", outside its " +
+                            std::to_string(view.size()) + " bytes");
   }
   view.seek(text_offset);
-  return datasource::read_line(view, kTextTerminator);
+  return data::read_line(view, kTextTerminator);
 }
 
 template <typename Source>
 std::pair<int, std::string> LocatedWordlist<Source>::at_offset(int r) const {
   typename Source::View view(source);
   if (r < 0 || r >= view.size()) {
-    datasource::integrity_failure(
-        "record offset " + std::to_string(r) + " lies outside the " +
-        std::to_string(view.size()) + " bytes of " + describe(language_));
+    data::integrity_failure("record offset " + std::to_string(r) +
+                            " lies outside the " + std::to_string(view.size()) +
+                            " bytes of " + describe(language_));
   }
   view.seek(r);
   const int number = view.read_u16();
-  std::string text = datasource::read_line(view, kTextTerminator);
+  std::string text = data::read_line(view, kTextTerminator);
   return {number, std::move(text)};
 }
 
-template class LocatedWordlist<datasource::OnDisk>;
-template class LocatedWordlist<datasource::InMemory>;
+template class LocatedWordlist<data::OnDisk>;
+template class LocatedWordlist<data::InMemory>;
 
 }  // namespace wordlist
 }  // namespace tessera

@@ -14,8 +14,8 @@
 namespace tessera {
 namespace wordlist {
 
-// A Wordlist over a ".wordlist" file held by `Source`, datasource::OnDisk or
-// datasource::InMemory; both give identical results. Nothing is cached:
+// A Wordlist over a ".wordlist" file held by `Source`, data::OnDisk or
+// data::InMemory; both give identical results. Nothing is cached:
 // every call reads the file through a short-lived view (for OnDisk under the
 // file's lock, released on every exit). Owns its source; movable, not
 // copyable. Thread-safe.
@@ -43,8 +43,8 @@ class LocatedWordlist : public Wordlist {
   std::int32_t length_;
 };
 
-extern template class LocatedWordlist<datasource::OnDisk>;
-extern template class LocatedWordlist<datasource::InMemory>;
+extern template class LocatedWordlist<data::OnDisk>;
+extern template class LocatedWordlist<data::InMemory>;
 
 }  // namespace wordlist
 }  // namespace tessera

@@ -17,23 +17,22 @@ LocatedWordlistIndex<Source>::LocatedWordlistIndex(
     : languages(languages), source(std::move(source)), seeds{}, size(0) {
   typename Source::View view(this->source);
   if (view.size() < static_cast<std::int32_t>(format::kSlotsOffset)) {
-    datasource::integrity_failure("the word index holds " +
-                                  std::to_string(view.size()) +
-                                  " bytes, too few for its header");
+    data::integrity_failure("the word index holds " +
+                            std::to_string(view.size()) +
+                            " bytes, too few for its header");
   }
   view.seek(format::kSeedsOffset);
   for (std::uint32_t& seed : seeds) seed = view.read_u32();
   size = view.read_u32();
   if (size == 0) {
-    datasource::integrity_failure("the word index has a table of 0 slots");
+    data::integrity_failure("the word index has a table of 0 slots");
   }
   const std::uint32_t room =
       static_cast<std::uint32_t>(view.size()) - format::kSlotsOffset;
   if (size > room / format::kSlotSize) {
-    datasource::integrity_failure("the word index declares " +
-                                  std::to_string(size) +
-                                  " slots, but its file holds room for only " +
-                                  std::to_string(room / format::kSlotSize));
+    data::integrity_failure("the word index declares " + std::to_string(size) +
+                            " slots, but its file holds room for only " +
+                            std::to_string(room / format::kSlotSize));
   }
 }
 
@@ -43,7 +42,7 @@ LocatedWordlistIndex<Source>::guess_language_and_offset(
     const std::u16string& normalised_word) const {
   std::array<std::uint32_t, 3> positions;
   for (int i = 0; i < format::kSeedCount; ++i) {
-    positions[i] = hash::jenkins_hash(normalised_word, seeds[i]) % size;
+    positions[i] = jenkins_hash(normalised_word, seeds[i]) % size;
   }
   std::array<std::uint32_t, 3> slots;
   {
@@ -62,17 +61,17 @@ LocatedWordlistIndex<Source>::guess_language_and_offset(
   const std::uint32_t number = format::language_number(slot);
   if (number == 0) return {};
   if (number > languages.size()) {
-    datasource::integrity_failure("slot " + std::to_string(positions[k]) +
-                                  " of the word index holds language number " +
-                                  std::to_string(number) + " of a list of " +
-                                  std::to_string(languages.size()));
+    data::integrity_failure("slot " + std::to_string(positions[k]) +
+                            " of the word index holds language number " +
+                            std::to_string(number) + " of a list of " +
+                            std::to_string(languages.size()));
   }
   return std::make_pair(languages[number - 1],
                         static_cast<int>(format::record_offset(slot)));
 }
 
-template class LocatedWordlistIndex<datasource::OnDisk>;
-template class LocatedWordlistIndex<datasource::InMemory>;
+template class LocatedWordlistIndex<data::OnDisk>;
+template class LocatedWordlistIndex<data::InMemory>;
 
 }  // namespace wordlist
 }  // namespace tessera

@@ -18,8 +18,8 @@ namespace tessera {
 namespace wordlist {
 
 // The word index over the bytes of "index/wordlist_index.data" (layout in
-// wordlist/word_index_format.h). `Source` is datasource::OnDisk or
-// datasource::InMemory; both behave identically. Only the seeds and the
+// wordlist/word_index_format.h). `Source` is data::OnDisk or
+// data::InMemory; both behave identically. Only the seeds and the
 // table size are held in memory; every lookup reads three slots. Movable,
 // not copyable. Thread-safe: an OnDisk source serialises each lookup's
 // three slot reads under one view.
@@ -48,8 +48,8 @@ class LocatedWordlistIndex : public WordlistIndex {
   std::uint32_t size;
 };
 
-extern template class LocatedWordlistIndex<datasource::OnDisk>;
-extern template class LocatedWordlistIndex<datasource::InMemory>;
+extern template class LocatedWordlistIndex<data::OnDisk>;
+extern template class LocatedWordlistIndex<data::InMemory>;
 
 }  // namespace wordlist
 }  // namespace tessera

@@ -11,6 +11,7 @@
 #include "tessera/error_descriptor.h"
 
 namespace tessera {
+namespace wordlist {
 
 ThreeWordAddress::operator std::string() const {
   // U+3002 ideographic full stop for Japanese.
@@ -28,14 +29,15 @@ bool operator!=(const ThreeWordAddress& a, const ThreeWordAddress& b) {
 
 Optional<std::array<std::u16string, 3>> parse_three_words(
     const std::string& text) {
-  util::assert_string_not_too_long(text);
-  assert_error_descriptor(util::validate_utf8_string(text));
-  if (util::contains_controlchar(text)) return {};
+  core::assert_string_not_too_long(text);
+  assert_error_descriptor(core::validate_utf8_string(text));
+  if (core::contains_controlchar(text)) return {};
   std::vector<std::u16string> pieces =
-      util::split_on_dots(util::to_u16string(text));
+      core::split_on_dots(core::to_u16string(text));
   if (pieces.size() != 3) return {};
   return std::array<std::u16string, 3>{
       std::move(pieces[0]), std::move(pieces[1]), std::move(pieces[2])};
 }
 
+}  // namespace wordlist
 }  // namespace tessera

@@ -10,6 +10,7 @@
 #include "tessera/optional.h"
 
 namespace tessera {
+namespace wordlist {
 
 // A language and three words in UTF-8, in address order, exactly as the
 // wordlist stores them. A plain value: copyable, movable.
@@ -25,7 +26,7 @@ struct ThreeWordAddress {
 bool operator==(const ThreeWordAddress& a, const ThreeWordAddress& b);
 bool operator!=(const ThreeWordAddress& a, const ThreeWordAddress& b);
 
-// The three pieces of `text` between full stops (util::split_on_dots) in
+// The three pieces of `text` between full stops (core::split_on_dots) in
 // UTF-16, or empty when `text` holds a control character (C locale, bytes
 // 0x00 to 0x1F and 0x7F) or does not split into exactly three pieces.
 // Pieces are kept as they are: not trimmed, not folded, possibly empty,
@@ -38,6 +39,7 @@ bool operator!=(const ThreeWordAddress& a, const ThreeWordAddress& b);
 Optional<std::array<std::u16string, 3>> parse_three_words(
     const std::string& text);
 
+}  // namespace wordlist
 }  // namespace tessera
 
 #endif  // TESSERA_WORDLIST_THREE_WORD_ADDRESS_H_

@@ -187,17 +187,17 @@ std::string encrypted(const std::vector<int>& values) {
   std::string plain;
   for (int v : values) put16(&plain, v);
   plain.resize((plain.size() + 15) / 16 * 16, '\0');
-  decrypt::symmetric_key key;
-  decrypt::aes_setup(decrypt::kDataKey, &key);
+  data::symmetric_key key;
+  data::aes_setup(data::kDataKey, &key);
   unsigned char chain[16];
-  std::copy(decrypt::kDataIv, decrypt::kDataIv + 16, chain);
+  std::copy(data::kDataIv, data::kDataIv + 16, chain);
   std::string out;
   for (std::size_t offset = 0; offset < plain.size(); offset += 16) {
     unsigned char block[16];
     for (int i = 0; i < 16; ++i) {
       block[i] = static_cast<unsigned char>(plain[offset + i]) ^ chain[i];
     }
-    decrypt::aes_encrypt_block(key, block, chain);
+    data::aes_encrypt_block(key, block, chain);
     out.append(reinterpret_cast<const char*>(chain), 16);
   }
   return out;

@@ -51,14 +51,5 @@ TEST(Country, OrdersByCode) {
   EXPECT_EQ(countries.begin()->code, "AD");
 }
 
-TEST(Country, UppercaseIsAsciiOnly) {
-  EXPECT_TRUE(is_uppercase_char('A'));
-  EXPECT_TRUE(is_uppercase_char('Z'));
-  EXPECT_FALSE(is_uppercase_char('@'));
-  EXPECT_FALSE(is_uppercase_char('['));
-  EXPECT_FALSE(is_uppercase_char('a'));
-  EXPECT_FALSE(is_uppercase_char('\xc9'));  // É in Latin-1
-}
-
 }  // namespace
 }  // namespace tessera

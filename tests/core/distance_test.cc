@@ -1,4 +1,4 @@
-#include "tessera/distance.h"
+#include "core/distance.h"
 
 #include <cmath>
 
@@ -31,29 +31,29 @@ TEST(Distance, MatchesHighPrecisionReference) {
   for (const auto& c : kReferences) {
     SCOPED_TRACE(testing::Message() << c.a.lat << "," << c.a.lng << " to "
                                     << c.b.lat << "," << c.b.lng);
-    EXPECT_NEAR(util::distance(c.a, c.b), c.metres, kReferenceBoundMetres);
-    EXPECT_NEAR(util::distance(c.b, c.a), c.metres, kReferenceBoundMetres);
-    EXPECT_NEAR(util::great_circle_distance(c.a, c.b), c.metres,
+    EXPECT_NEAR(core::distance(c.a, c.b), c.metres, kReferenceBoundMetres);
+    EXPECT_NEAR(core::distance(c.b, c.a), c.metres, kReferenceBoundMetres);
+    EXPECT_NEAR(core::great_circle_distance(c.a, c.b), c.metres,
                 kReferenceBoundMetres);
   }
 }
 
 TEST(Distance, IdenticalPointsAreZeroApart) {
-  EXPECT_EQ(util::distance({51.500729, -0.124625}, {51.500729, -0.124625}),
+  EXPECT_EQ(core::distance({51.500729, -0.124625}, {51.500729, -0.124625}),
             0.0);
-  EXPECT_EQ(util::great_circle_distance({-12.5, 33.25}, {-12.5, 33.25}), 0.0);
+  EXPECT_EQ(core::great_circle_distance({-12.5, 33.25}, {-12.5, 33.25}), 0.0);
 }
 
 TEST(Distance, AntipodesAreHalfACircumferenceApart) {
-  EXPECT_EQ(util::distance({0, 0}, {0, 180}), kHalfCircumference);
-  EXPECT_EQ(util::distance({90, 0}, {-90, 0}), kHalfCircumference);
+  EXPECT_EQ(core::distance({0, 0}, {0, 180}), kHalfCircumference);
+  EXPECT_EQ(core::distance({90, 0}, {-90, 0}), kHalfCircumference);
   // Rounding can put h a hair above 1 for these (it does with glibc for
   // 2.5, 0.5); the result must stay a number and not exceed the half
   // circumference. Within 0.2 m: h a rounding below 1 costs about 0.13 m.
   const double kLats[] = {2.5, 2.6, 5.5, 33.3, -61.7, 89.9};
   for (const double lat : kLats) {
     SCOPED_TRACE(lat);
-    const double d = util::distance({lat, 0.5}, {-lat, 180.5});
+    const double d = core::distance({lat, 0.5}, {-lat, 180.5});
     EXPECT_LE(d, kHalfCircumference);
     EXPECT_GE(d, kHalfCircumference - 0.2);
   }
@@ -77,7 +77,7 @@ TEST(Distance, LastProductIsFusedWithTheAddition) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.a.lat << "," << c.a.lng << " to "
                                     << c.b.lat << "," << c.b.lng);
-    const double d = util::distance(c.a, c.b);
+    const double d = core::distance(c.a, c.b);
     EXPECT_EQ(d, c.fused);
     EXPECT_NE(d, c.unfused);
   }
@@ -88,36 +88,36 @@ TEST(Distance, LastProductIsFusedWithTheAddition) {
 // both x / 180 * pi and x * (pi / 180). Expected values are the sines of the
 // exact argument, correctly rounded.
 TEST(Distance, DegreesToRadiansMultipliesFirst) {
-  EXPECT_EQ(util::sin_degrees(1620.0), 4.654895798033119e-15);
-  EXPECT_EQ(util::sin_degrees(3060.0), 5.6346132373510016e-15);
-  EXPECT_EQ(util::sin_degrees(0.0), 0.0);
-  EXPECT_EQ(util::sin_degrees(90.0), 1.0);
-  EXPECT_EQ(util::cos_degrees(0.0), 1.0);
-  EXPECT_EQ(util::cos_degrees(90.0), 6.123233995736766e-17);
+  EXPECT_EQ(core::sin_degrees(1620.0), 4.654895798033119e-15);
+  EXPECT_EQ(core::sin_degrees(3060.0), 5.6346132373510016e-15);
+  EXPECT_EQ(core::sin_degrees(0.0), 0.0);
+  EXPECT_EQ(core::sin_degrees(90.0), 1.0);
+  EXPECT_EQ(core::cos_degrees(0.0), 1.0);
+  EXPECT_EQ(core::cos_degrees(90.0), 6.123233995736766e-17);
 }
 
 TEST(Distance, Haversin) {
-  EXPECT_EQ(util::haversin(0.0), 0.0);
-  EXPECT_EQ(util::haversin(3.141592653589793), 1.0);
-  EXPECT_EQ(util::haversin(-3.141592653589793), 1.0);
-  EXPECT_TRUE(std::isnan(util::haversin(NAN)));
+  EXPECT_EQ(core::haversin(0.0), 0.0);
+  EXPECT_EQ(core::haversin(3.141592653589793), 1.0);
+  EXPECT_EQ(core::haversin(-3.141592653589793), 1.0);
+  EXPECT_TRUE(std::isnan(core::haversin(NAN)));
 }
 
 TEST(Distance, NaNPropagates) {
-  EXPECT_TRUE(std::isnan(util::distance({NAN, 0}, {0, 0})));
-  EXPECT_TRUE(std::isnan(util::distance({0, 0}, {0, NAN})));
+  EXPECT_TRUE(std::isnan(core::distance({NAN, 0}, {0, 0})));
+  EXPECT_TRUE(std::isnan(core::distance({0, 0}, {0, NAN})));
 }
 
 // Expected values are the exact sums rounded once, then square-rooted.
 TEST(Distance, LengthOf2VectorFusesTheFirstSquare) {
-  EXPECT_EQ(util::length_of_2_vector(3, 4), 5.0);
-  EXPECT_EQ(util::length_of_2_vector(-3, 0), 3.0);
+  EXPECT_EQ(core::length_of_2_vector(3, 4), 5.0);
+  EXPECT_EQ(core::length_of_2_vector(-3, 0), 3.0);
   // (1 + 2^-27)^2 + (9 * 2^-29)^2 rounded once is 1 + 2^-26 + 2^-52; rounding
   // the first square on its own would give 1 + 2^-26.
-  EXPECT_EQ(util::length_of_2_vector(1 + 0x1p-27, 0x1.2p-26),
+  EXPECT_EQ(core::length_of_2_vector(1 + 0x1p-27, 0x1.2p-26),
             0x1.0000002000001p+0);
   // With the arguments swapped the large square is the rounded one.
-  EXPECT_EQ(util::length_of_2_vector(0x1.2p-26, 1 + 0x1p-27), 0x1.0000002p+0);
+  EXPECT_EQ(core::length_of_2_vector(0x1.2p-26, 1 + 0x1p-27), 0x1.0000002p+0);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "gtest/gtest.h"
 
 namespace tessera {
-namespace util {
+namespace core {
 namespace {
 
 TEST(Format, SixDecimals) {
@@ -39,5 +39,5 @@ TEST(Format, LargestDoubleFits) {
 }
 
 }  // namespace
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

@@ -6,7 +6,7 @@
 #include "tessera/error.h"
 
 namespace tessera {
-namespace util {
+namespace core {
 namespace {
 
 const char kTooLong[] =
@@ -99,5 +99,5 @@ TEST(StringChecks, ControlCharacters) {
 }
 
 }  // namespace
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

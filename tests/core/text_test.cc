@@ -7,7 +7,7 @@
 #include <vector>
 
 namespace tessera {
-namespace util {
+namespace core {
 namespace {
 
 using ::testing::ElementsAre;
@@ -79,6 +79,15 @@ TEST(Text, ContainsWhitespaceOnlyForTheSixCLocaleBytes) {
   }
 }
 
+TEST(Text, UppercaseIsAsciiOnly) {
+  EXPECT_TRUE(is_uppercase_char('A'));
+  EXPECT_TRUE(is_uppercase_char('Z'));
+  EXPECT_FALSE(is_uppercase_char('@'));
+  EXPECT_FALSE(is_uppercase_char('['));
+  EXPECT_FALSE(is_uppercase_char('a'));
+  EXPECT_FALSE(is_uppercase_char('\xc9'));  // É in Latin-1
+}
+
 }  // namespace
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

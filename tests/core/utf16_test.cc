@@ -9,7 +9,7 @@
 #include "testing/hex.h"
 
 namespace tessera {
-namespace util {
+namespace core {
 namespace {
 
 // Code points at the edges of each UTF-8 length, with their published UTF-8
@@ -117,5 +117,5 @@ TEST(Utf16, RejectsUnpairedSurrogates) {
 }
 
 }  // namespace
-}  // namespace util
+}  // namespace core
 }  // namespace tessera

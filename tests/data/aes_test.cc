@@ -10,7 +10,7 @@
 #include "testing/hex.h"
 
 namespace tessera {
-namespace decrypt {
+namespace data {
 namespace {
 
 using test::from_hex;
@@ -101,5 +101,5 @@ TEST(Aes, CbcEncryptionMatchesSp80038aF21) {
 }
 
 }  // namespace
-}  // namespace decrypt
+}  // namespace data
 }  // namespace tessera

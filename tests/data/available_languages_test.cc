@@ -12,7 +12,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace util {
+namespace data {
 namespace {
 
 void install_wordlist(const test::TempDir& dir, const std::string& code) {
@@ -70,5 +70,5 @@ TEST(AvailableLanguages, MissingListThrowsFileError) {
 }
 
 }  // namespace
-}  // namespace util
+}  // namespace data
 }  // namespace tessera

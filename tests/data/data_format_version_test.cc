@@ -9,7 +9,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace engine {
+namespace data {
 namespace {
 
 TEST(DataFormatVersion, AcceptsExactlyTen) {
@@ -63,5 +63,5 @@ TEST(DataFormatVersion, ReadsFileUnchanged) {
 }
 
 }  // namespace
-}  // namespace engine
+}  // namespace data
 }  // namespace tessera

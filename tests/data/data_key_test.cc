@@ -8,7 +8,7 @@
 #include "testing/hex.h"
 
 namespace tessera {
-namespace decrypt {
+namespace data {
 namespace {
 
 // The build passes the configured hex texts in, so this checks their
@@ -21,5 +21,5 @@ TEST(DataKey, HoldsConfiguredBytes) {
 }
 
 }  // namespace
-}  // namespace decrypt
+}  // namespace data
 }  // namespace tessera

@@ -69,7 +69,7 @@ TEST_F(DataPath, NamesFirstMissingFileInCheckOrder) {
   for (const std::string& name : kCheckedFiles) {
     SCOPED_TRACE(name);
     expect_descriptor(is_valid_data_path(dir_.path()), 2,
-                      FileSystem::make_file_error(name));
+                      data::FileSystem::make_file_error(name));
     write(name);
   }
   expect_descriptor(is_valid_data_path(dir_.path()), 0, "");
@@ -78,7 +78,7 @@ TEST_F(DataPath, NamesFirstMissingFileInCheckOrder) {
 TEST_F(DataPath, ReportsWrongFormatVersion) {
   dir_.write_file("data_format_version.txt", "10\n");
   dir_.remove_file("version.txt");
-  const ErrorDescriptor expected = engine::is_data_format_version_valid("10\n");
+  const ErrorDescriptor expected = data::is_data_format_version_valid("10\n");
   expect_descriptor(is_valid_data_path(dir_.path()), 2, expected.message);
 }
 
@@ -95,7 +95,7 @@ TEST_F(DataPath, IgnoresLanguagesWithoutWordlist) {
 TEST_F(DataPath, IllFormedLanguageCodeIsReportedNotThrown) {
   dir_.write_file("language_codes.txt", "fr\r\nde\n");
   expect_descriptor(is_valid_data_path(dir_.path()), 2,
-                    FileSystem::make_file_error("language_codes.txt"));
+                    data::FileSystem::make_file_error("language_codes.txt"));
 }
 
 TEST_F(DataPath, RejectsOverLongPath) {

@@ -15,7 +15,7 @@
 #include "testing/hex.h"
 
 namespace tessera {
-namespace decrypt {
+namespace data {
 namespace {
 
 using test::bytes_from_hex;
@@ -116,5 +116,5 @@ TEST(DecryptingStream, RejectsBufferSizesThatSplitBlocks) {
 }
 
 }  // namespace
-}  // namespace decrypt
+}  // namespace data
 }  // namespace tessera

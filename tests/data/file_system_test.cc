@@ -10,6 +10,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
+namespace data {
 namespace {
 
 TEST(FileSystem, RootKeepsExactlyOneSeparator) {
@@ -65,4 +66,5 @@ TEST(FileSystem, OpenMissingFileThrowsWithFullPath) {
 }
 
 }  // namespace
+}  // namespace data
 }  // namespace tessera

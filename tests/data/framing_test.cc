@@ -17,7 +17,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 namespace {
 
 using test::bytes_from_hex;
@@ -118,5 +118,5 @@ TEST(Framing, ReadVectorCharChecksCountAndLength) {
 }
 
 }  // namespace
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

@@ -13,7 +13,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 namespace {
 
 using test::bytes_from_hex;
@@ -115,5 +115,5 @@ TEST(InMemory, HoldsBytesMadeInMemory) {
 }
 
 }  // namespace
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

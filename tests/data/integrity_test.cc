@@ -5,7 +5,7 @@
 #include "tessera/error.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 namespace {
 
 TEST(Integrity, ThrowsFileErrorWithTheCorruptionMessage) {
@@ -20,5 +20,5 @@ TEST(Integrity, ThrowsFileErrorWithTheCorruptionMessage) {
 }
 
 }  // namespace
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

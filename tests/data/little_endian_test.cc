@@ -10,7 +10,7 @@
 #include "testing/hex.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 namespace {
 
 using test::from_hex;
@@ -42,5 +42,5 @@ TEST(LittleEndian, DecodesFloatingPoint) {
 }
 
 }  // namespace
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

@@ -15,7 +15,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 namespace {
 
 using test::bytes_from_hex;
@@ -142,5 +142,5 @@ TEST(OnDisk, ConcurrentViewsDoNotInterleave) {
 }
 
 }  // namespace
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

@@ -14,7 +14,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace datasource {
+namespace data {
 namespace {
 
 // Loads a framed file holding `payload`, followed by `trailing` bytes beyond
@@ -67,5 +67,5 @@ TYPED_TEST(ReadLine, RejectsTextWithoutDelimiter) {
 }
 
 }  // namespace
-}  // namespace datasource
+}  // namespace data
 }  // namespace tessera

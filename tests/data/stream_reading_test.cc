@@ -13,7 +13,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace util {
+namespace data {
 namespace {
 
 using test::bytes_from_hex;
@@ -49,5 +49,5 @@ TEST(StreamReading, ReadVectorRejectsShortStream) {
 }
 
 }  // namespace
-}  // namespace util
+}  // namespace data
 }  // namespace tessera

@@ -24,7 +24,7 @@ namespace tessera {
 namespace find_country {
 namespace {
 
-using Finder = LocatedCountryFinder<datasource::InMemory>;
+using Finder = LocatedCountryFinder<data::InMemory>;
 using Bytes = std::vector<std::uint8_t>;
 
 const std::string kPrefix = "Integrity failure (data files corrupted): ";
@@ -33,8 +33,7 @@ const std::string kPrefix = "Integrity failure (data files corrupted): ";
 constexpr mkdata::Quantisation kUnits{1.0, 1.0, 0.0, 0.0};
 
 Finder finder_of(const Bytes& bytes) {
-  return Finder(
-      datasource::InMemory(std::vector<char>(bytes.begin(), bytes.end())));
+  return Finder(data::InMemory(std::vector<char>(bytes.begin(), bytes.end())));
 }
 
 Bytes synthetic_bytes() {

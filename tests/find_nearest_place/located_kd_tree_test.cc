@@ -68,7 +68,7 @@ class LocatedKDTreeTest : public testing::Test {
   test::SourceMaker maker_;
 };
 
-using Sources = testing::Types<datasource::InMemory, datasource::OnDisk>;
+using Sources = testing::Types<data::InMemory, data::OnDisk>;
 TYPED_TEST_SUITE(LocatedKDTreeTest, Sources);
 
 // Random place sets of many sizes (with repeated cells, so that ties

@@ -76,7 +76,7 @@ class LocatedNearestPlaceFinderTest : public testing::Test {
   test::SourceMaker maker_;
 };
 
-using Sources = testing::Types<datasource::InMemory, datasource::OnDisk>;
+using Sources = testing::Types<data::InMemory, data::OnDisk>;
 TYPED_TEST_SUITE(LocatedNearestPlaceFinderTest, Sources);
 
 TYPED_TEST(LocatedNearestPlaceFinderTest, PhrasesFollowTranslationsAndRules) {

@@ -32,13 +32,13 @@ class SourceMaker {
 };
 
 template <>
-inline datasource::InMemory SourceMaker::make(const std::string& bytes) {
-  return datasource::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
+inline data::InMemory SourceMaker::make(const std::string& bytes) {
+  return data::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
 }
 
 template <>
-inline datasource::OnDisk SourceMaker::make(const std::string& bytes) {
-  return datasource::OnDisk(
+inline data::OnDisk SourceMaker::make(const std::string& bytes) {
+  return data::OnDisk(
       std::ifstream(dir_.write_file(std::to_string(++files_) + ".data", bytes),
                     std::ios::binary));
 }

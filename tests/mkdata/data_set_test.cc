@@ -32,8 +32,8 @@
 namespace tessera {
 namespace {
 
-using datasource::InMemory;
-using datasource::OnDisk;
+using data::InMemory;
+using data::OnDisk;
 
 // Columns of land in the data set: every cell outside the sea block.
 constexpr std::int64_t kLandColumns = 10'016'186'539;
@@ -43,17 +43,18 @@ std::string path_of(const std::string& code) {
 }
 
 template <typename Source>
-Source open_source(const FileSystem& files, const std::string& name);
+Source open_source(const data::FileSystem& files, const std::string& name);
 
 template <>
-InMemory open_source<InMemory>(const FileSystem& files,
+InMemory open_source<InMemory>(const data::FileSystem& files,
                                const std::string& name) {
   std::ifstream in = files.open(name);
-  return InMemory(in, datasource::ReadFileLengthFromFile{});
+  return InMemory(in, data::ReadFileLengthFromFile{});
 }
 
 template <>
-OnDisk open_source<OnDisk>(const FileSystem& files, const std::string& name) {
+OnDisk open_source<OnDisk>(const data::FileSystem& files,
+                           const std::string& name) {
   return OnDisk(files.open(name));
 }
 
@@ -72,13 +73,13 @@ struct LoadedDataSet {
     std::map<Language, wordlist::LocatedWordlist<Source>> wordlists;
     for (const char* code : {"en", "de", "ja"}) {
       const Language language(code);
-      attr.emplace(language, algorithm::read_attr_data(
-                                 shared, files.open(path_of(code) +
-                                                    ".block_order")));
-      wordlists.emplace(language, wordlist::LocatedWordlist<Source>(
-                                      language, open_source<Source>(
-                                                    files, path_of(code) +
-                                                               ".wordlist")));
+      attr.emplace(language,
+                   algorithm::read_attr_data(
+                       shared, files.open(path_of(code) + ".block_order")));
+      wordlists.emplace(language,
+                        wordlist::LocatedWordlist<Source>(
+                            language, open_source<Source>(
+                                          files, path_of(code) + ".wordlist")));
     }
     // The index counts languages as language_codes.txt lists them, French
     // (listed without files) included.
@@ -87,11 +88,10 @@ struct LoadedDataSet {
     words = std::make_unique<wordlist::LocatedAllWordlists<Source, Source>>(
         normaliser, std::move(wordlists),
         wordlist::LocatedWordlistIndex<Source>(
-            listed,
-            open_source<Source>(files, "index/wordlist_index.data")));
+            listed, open_source<Source>(files, "index/wordlist_index.data")));
   }
 
-  FileSystem files;
+  data::FileSystem files;
   normalise::Normaliser normaliser;
   algorithm::ExcludedAreas excluded;
   std::map<Language, algorithm::AttrData> attr;
@@ -116,11 +116,11 @@ std::vector<Coordinates> sample_positions(std::uint32_t seed, int count) {
     return low + (high - low) * (random() / 4294967296.0);
   };
   std::vector<Coordinates> positions = {
-      {90.0, 0.0},        {-90.0, 0.0},       {89.9999999, 179.9999999},
-      {-89.99, -180.0},   {0.0, 180.0},       {0.0, -180.0},
-      {12.5, 540.0},      {-33.3, -190.0},    {10.25, 20.25},
-      {10.0, 20.0},       {51.505, -0.125},   {-45.0, 170.0005},
-      {0.0, 0.0},         {51.5, -0.12},      {10.49999, 20.49999}};
+      {90.0, 0.0},      {-90.0, 0.0},     {89.9999999, 179.9999999},
+      {-89.99, -180.0}, {0.0, 180.0},     {0.0, -180.0},
+      {12.5, 540.0},    {-33.3, -190.0},  {10.25, 20.25},
+      {10.0, 20.0},     {51.505, -0.125}, {-45.0, 170.0005},
+      {0.0, 0.0},       {51.5, -0.12},    {10.49999, 20.49999}};
   for (int i = 0; i < count; ++i) {
     positions.emplace_back(uniform(-90.0, 90.0), uniform(-180.0, 180.0));
   }
@@ -144,7 +144,8 @@ TYPED_TEST(DataSetTest, PositionsAndWordNumbersConvertBothWays) {
     const wordlist::Wordlist& list = data.words->wordlist(language);
     for (const Coordinates& p : sample_positions(seed, 4000)) {
       SCOPED_TRACE(testing::Message() << code << " " << p.lat << ", " << p.lng);
-      const algorithm::GridSquare square = algorithm::square_containing_coords(p);
+      const algorithm::GridSquare square =
+          algorithm::square_containing_coords(p);
       const auto numbers =
           algorithm::three_numbers_from_coords(attr, data.excluded, p);
       if (data.excluded.is_excluded(square)) {
@@ -168,9 +169,9 @@ TYPED_TEST(DataSetTest, PositionsAndWordNumbersConvertBothWays) {
       }
       if (std::max({i, j, k}) >= list.length()) continue;  // a sea word
       const std::array<std::u16string, 3> words = {
-          util::to_u16string(list.word_no(i)),
-          util::to_u16string(list.word_no(j)),
-          util::to_u16string(list.word_no(k))};
+          core::to_u16string(list.word_no(i)),
+          core::to_u16string(list.word_no(j)),
+          core::to_u16string(list.word_no(k))};
       const auto found = data.words->decode(words);
       ASSERT_TRUE(found.has_value());
       EXPECT_EQ(found->first, language);
@@ -217,7 +218,7 @@ TYPED_TEST(DataSetTest, EveryWordIsFoundInItsOwnLanguage) {
       const std::string word = list.word_no(n);
       SCOPED_TRACE(testing::Message() << code << " word " << n << " " << word);
       const std::u16string typed =
-          util::to_u16string(shouted_without_accents(word));
+          core::to_u16string(shouted_without_accents(word));
       const auto id = data.words->id_of_exact_match(typed, language);
       ASSERT_TRUE(id.has_value());
       EXPECT_EQ(*id, n);
@@ -229,11 +230,10 @@ TYPED_TEST(DataSetTest, EveryWordIsFoundInItsOwnLanguage) {
 TYPED_TEST(DataSetTest, RejectsNonWordsAndMixedLanguages) {
   const auto& data = this->data();
   auto word = [&](const char* code, int n) {
-    return util::to_u16string(data.words->wordlist(Language(code)).word_no(n));
+    return core::to_u16string(data.words->wordlist(Language(code)).word_no(n));
   };
-  const std::array<std::u16string, 3> one_language = {word("de", 7),
-                                                      word("de", 8),
-                                                      word("de", 9)};
+  const std::array<std::u16string, 3> one_language = {
+      word("de", 7), word("de", 8), word("de", 9)};
   EXPECT_TRUE(data.words->decode(one_language).has_value());
   const std::array<std::array<std::u16string, 3>, 5> rejected = {{
       {word("en", 1), word("de", 2), word("en", 3)},
@@ -245,9 +245,9 @@ TYPED_TEST(DataSetTest, RejectsNonWordsAndMixedLanguages) {
   for (const auto& words : rejected) {
     EXPECT_FALSE(data.words->decode(words).has_value());
   }
-  EXPECT_EQ(data.words->languages_used_in(
-                {word("en", 5), word("ja", 5), u"qxqxzzv"}),
-            (std::set<Language>{Language("en"), Language("ja")}));
+  EXPECT_EQ(
+      data.words->languages_used_in({word("en", 5), word("ja", 5), u"qxqxzzv"}),
+      (std::set<Language>{Language("en"), Language("ja")}));
 }
 
 TEST(DataSet, FixtureIsAValidDataDirectory) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 namespace tessera {
-namespace hash {
+namespace wordlist {
 namespace {
 
 struct State {
@@ -137,5 +137,5 @@ TEST(JenkinsHash, Utf16HashesEachUnitLowByteFirst) {
 }
 
 }  // namespace
-}  // namespace hash
+}  // namespace wordlist
 }  // namespace tessera

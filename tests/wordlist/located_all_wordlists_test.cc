@@ -97,15 +97,14 @@ template <typename Source>
 Source open_source(const std::string& name);
 
 template <>
-datasource::OnDisk open_source<datasource::OnDisk>(const std::string& name) {
-  return datasource::OnDisk(data_set().open(name));
+data::OnDisk open_source<data::OnDisk>(const std::string& name) {
+  return data::OnDisk(data_set().open(name));
 }
 
 template <>
-datasource::InMemory open_source<datasource::InMemory>(
-    const std::string& name) {
+data::InMemory open_source<data::InMemory>(const std::string& name) {
   std::ifstream in = data_set().open(name);
-  return datasource::InMemory(in, datasource::ReadFileLengthFromFile{});
+  return data::InMemory(in, data::ReadFileLengthFromFile{});
 }
 
 template <typename Source>
@@ -134,7 +133,7 @@ class LocatedAllWordlistsTest : public testing::Test {
   LocatedAllWordlists<Source, Source> all_;
 };
 
-using Sources = testing::Types<datasource::OnDisk, datasource::InMemory>;
+using Sources = testing::Types<data::OnDisk, data::InMemory>;
 TYPED_TEST_SUITE(LocatedAllWordlistsTest, Sources);
 
 TYPED_TEST(LocatedAllWordlistsTest, DecodesThreeWordsOfOneLanguage) {
@@ -153,7 +152,7 @@ TYPED_TEST(LocatedAllWordlistsTest, DecodesThreeWordsOfOneLanguage) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(
-        util::to_utf8(c.words[0] + u"." + c.words[1] + u"." + c.words[2]));
+        core::to_utf8(c.words[0] + u"." + c.words[1] + u"." + c.words[2]));
     const auto decoded = this->all().decode(c.words);
     ASSERT_TRUE(decoded.has_value());
     EXPECT_EQ(decoded->first, c.language);

@@ -43,11 +43,10 @@ std::string index_file(const std::uint32_t (&seeds)[3], std::uint32_t m,
 Guess guess(const std::string& file, const std::u16string& word) {
   test::TempDir dir;
   const std::string path = dir.write_file("index.data", file);
-  const LocatedWordlistIndex<datasource::OnDisk> on_disk(
-      kLanguages, datasource::OnDisk(std::ifstream(path, std::ios::binary)));
-  const LocatedWordlistIndex<datasource::InMemory> in_memory(
-      kLanguages,
-      datasource::InMemory(std::vector<char>(file.begin(), file.end())));
+  const LocatedWordlistIndex<data::OnDisk> on_disk(
+      kLanguages, data::OnDisk(std::ifstream(path, std::ios::binary)));
+  const LocatedWordlistIndex<data::InMemory> in_memory(
+      kLanguages, data::InMemory(std::vector<char>(file.begin(), file.end())));
   const Guess from_disk = on_disk.guess_language_and_offset(word);
   EXPECT_EQ(from_disk, in_memory.guess_language_and_offset(word))
       << "the sources disagree";
@@ -61,17 +60,16 @@ void expect_file_error(const std::string& file, const char16_t* word) {
   const std::string path = dir.write_file("index.data", file);
   EXPECT_THROW(
       {
-        LocatedWordlistIndex<datasource::OnDisk> index(
-            kLanguages,
-            datasource::OnDisk(std::ifstream(path, std::ios::binary)));
+        LocatedWordlistIndex<data::OnDisk> index(
+            kLanguages, data::OnDisk(std::ifstream(path, std::ios::binary)));
         if (word != nullptr) index.guess_language_and_offset(word);
       },
       FileError);
   EXPECT_THROW(
       {
-        LocatedWordlistIndex<datasource::InMemory> index(
+        LocatedWordlistIndex<data::InMemory> index(
             kLanguages,
-            datasource::InMemory(std::vector<char>(file.begin(), file.end())));
+            data::InMemory(std::vector<char>(file.begin(), file.end())));
         if (word != nullptr) index.guess_language_and_offset(word);
       },
       FileError);
@@ -122,7 +120,7 @@ TEST(LocatedWordlistIndex, SelectorSumModThreePicksTheSlot) {
   for (std::uint32_t s = 0; !distinct && s < 100; ++s) {
     for (int i = 0; i < 3; ++i) {
       seeds[i] = s * 3 + i;
-      position[i] = hash::jenkins_hash(word, seeds[i]) % kSize;
+      position[i] = wordlist::jenkins_hash(word, seeds[i]) % kSize;
     }
     distinct = position[0] != position[1] && position[0] != position[2] &&
                position[1] != position[2];

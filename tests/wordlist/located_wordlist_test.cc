@@ -54,20 +54,20 @@ class LocatedWordlistTest : public testing::Test {
 };
 
 template <>
-datasource::InMemory LocatedWordlistTest<datasource::InMemory>::source(
+data::InMemory LocatedWordlistTest<data::InMemory>::source(
     const std::string& bytes) {
-  return datasource::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
+  return data::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
 }
 
 template <>
-datasource::OnDisk LocatedWordlistTest<datasource::OnDisk>::source(
+data::OnDisk LocatedWordlistTest<data::OnDisk>::source(
     const std::string& bytes) {
-  return datasource::OnDisk(std::ifstream(
+  return data::OnDisk(std::ifstream(
       dir_.write_file(std::to_string(++files_) + ".wordlist", bytes),
       std::ios::binary));
 }
 
-using Sources = testing::Types<datasource::InMemory, datasource::OnDisk>;
+using Sources = testing::Types<data::InMemory, data::OnDisk>;
 TYPED_TEST_SUITE(LocatedWordlistTest, Sources);
 
 TYPED_TEST(LocatedWordlistTest, ReadsWordsByNumberAndByRecordOffset) {

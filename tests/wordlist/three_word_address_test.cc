@@ -9,6 +9,7 @@
 #include "tessera/language.h"
 
 namespace tessera {
+namespace wordlist {
 namespace {
 
 using Pieces = std::array<std::u16string, 3>;
@@ -100,4 +101,5 @@ TEST(ThreeWordAddress, RejectsInvalidUtf8) {
 }
 
 }  // namespace
+}  // namespace wordlist
 }  // namespace tessera

@@ -57,7 +57,7 @@ std::vector<Coordinates> land_positions(const Engine& engine,
 
 double mean_word_length(const std::string& address) {
   // Three words and two dots.
-  return (static_cast<double>(util::to_u16string(address).size()) - 2) / 3;
+  return (static_cast<double>(core::to_u16string(address).size()) - 2) / 3;
 }
 
 TEST_F(WorldDataSet, IsAValidDataDirectoryWithNineLanguages) {

@@ -22,7 +22,7 @@ TEST(AttrDataSet, WritesFilesTheEngineReads) {
   const test::ProceduralAttr& world = test::procedural_attr();
   const test::TempDir dir;
   write_attr_data_set(world.data, dir.path());
-  const FileSystem files(dir.path());
+  const data::FileSystem files(dir.path());
 
   std::ifstream blocks = files.open("attractiveness/blocks.data");
   const std::string bytes((std::istreambuf_iterator<char>(blocks)),

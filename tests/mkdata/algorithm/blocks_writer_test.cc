@@ -41,7 +41,7 @@ TEST(BlocksWriter, BlockOrderDecryptsToItsNumbers) {
   ASSERT_EQ(bytes.size(), 1264u);
 
   std::istringstream file(test::as_string(bytes));
-  decrypt::DecryptingStream plain(file, 16384);
+  data::DecryptingStream plain(file, 16384);
   const std::string text((std::istreambuf_iterator<char>(plain)),
                          std::istreambuf_iterator<char>());
   ASSERT_EQ(text.size(), 1264u);

@@ -20,8 +20,8 @@ namespace tessera {
 namespace mkdata {
 namespace {
 
-using datasource::decode_u16;
-using datasource::decode_u32;
+using data::decode_u16;
+using data::decode_u32;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 

@@ -39,10 +39,10 @@ std::vector<Coordinates> ring_in_hundredths(
   return result;
 }
 
-find_country::LocatedCountryFinder<datasource::InMemory> read(
+find_country::LocatedCountryFinder<data::InMemory> read(
     const std::vector<std::uint8_t>& bytes) {
-  return find_country::LocatedCountryFinder<datasource::InMemory>(
-      datasource::InMemory(std::vector<char>(bytes.begin(), bytes.end())));
+  return find_country::LocatedCountryFinder<data::InMemory>(
+      data::InMemory(std::vector<char>(bytes.begin(), bytes.end())));
 }
 
 TEST(CountriesWriter, WritesTwoSquaresSharingOneBorderArc) {

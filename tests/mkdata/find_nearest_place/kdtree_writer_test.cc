@@ -24,7 +24,7 @@ using find_nearest_place::leaf_position;
 using find_nearest_place::Point;
 
 std::uint32_t u32_at(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-  return datasource::decode_u32(bytes.data() + at);
+  return data::decode_u32(bytes.data() + at);
 }
 
 // Checks the file against the tree's layout rules, walking it from the

@@ -18,8 +18,8 @@ namespace tessera {
 namespace mkdata {
 namespace {
 
-datasource::InMemory source(const std::vector<std::uint8_t>& bytes) {
-  return datasource::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
+data::InMemory source(const std::vector<std::uint8_t>& bytes) {
+  return data::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
 }
 
 // The engine finds every place at its own cell under its own name: in a
@@ -28,11 +28,10 @@ datasource::InMemory source(const std::vector<std::uint8_t>& bytes) {
 TEST(NearestPlaceFilesTest, ReaderFindsEachPlaceUnderItsName) {
   const NearestPlaceData data = synthetic_places(11, 2000);
   const NearestPlaceFiles files = nearest_place_files(data);
-  const find_nearest_place::LocatedNearestPlaceFinder<datasource::InMemory>
-      finder(source(files.places),
-             find_nearest_place::LocatedKDTree<datasource::InMemory>(
-                 source(files.kdtree)),
-             source(files.syntax));
+  const find_nearest_place::LocatedNearestPlaceFinder<data::InMemory> finder(
+      source(files.places),
+      find_nearest_place::LocatedKDTree<data::InMemory>(source(files.kdtree)),
+      source(files.syntax));
   for (std::size_t i = 0; i < data.places.size(); ++i) {
     const PlaceEntry& place = data.places[i];
     std::string expected = place.name.text;

@@ -30,7 +30,7 @@ class NtableWriterTest : public testing::Test {
 
   // The normalised form of UTF-8 text, as UTF-8.
   static std::string normalise(const std::string& text) {
-    return util::to_utf8(normaliser_->normalise_u8(text));
+    return core::to_utf8(normaliser_->normalise_u8(text));
   }
 
   static const std::vector<std::u16string>* table_;

@@ -34,19 +34,19 @@ std::uint32_t selected_slot(const std::vector<std::uint8_t>& file,
   std::uint32_t slots[3];
   std::uint32_t sum = 0;
   for (int i = 0; i < 3; ++i) {
-    const std::uint32_t h = hash::jenkins_hash(key, u32_at(file, 4 + 4 * i));
+    const std::uint32_t h =
+        wordlist::jenkins_hash(key, u32_at(file, 4 + 4 * i));
     slots[i] = u32_at(file, 20 + 4 * std::size_t{h % m});
     sum += slots[i] >> 30;
   }
   return slots[sum % 3];
 }
 
-LocatedWordlistIndex<datasource::InMemory> index_over(
+LocatedWordlistIndex<data::InMemory> index_over(
     const std::vector<Language>& languages,
     const std::vector<std::uint8_t>& file) {
-  return LocatedWordlistIndex<datasource::InMemory>(
-      languages,
-      datasource::InMemory(std::vector<char>(file.begin(), file.end())));
+  return LocatedWordlistIndex<data::InMemory>(
+      languages, data::InMemory(std::vector<char>(file.begin(), file.end())));
 }
 
 // `count` distinct random keys of 1 to 10 code units, drawn from a fixed

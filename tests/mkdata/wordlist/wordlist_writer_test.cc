@@ -20,11 +20,10 @@ namespace {
 
 using ::testing::ElementsAre;
 
-wordlist::LocatedWordlist<datasource::InMemory> read_back(
-    const WordlistFile& file) {
-  return wordlist::LocatedWordlist<datasource::InMemory>(
-      Language("fr"), datasource::InMemory(std::vector<char>(
-                          file.bytes.begin(), file.bytes.end())));
+wordlist::LocatedWordlist<data::InMemory> read_back(const WordlistFile& file) {
+  return wordlist::LocatedWordlist<data::InMemory>(
+      Language("fr"),
+      data::InMemory(std::vector<char>(file.bytes.begin(), file.bytes.end())));
 }
 
 TEST(WordlistWriter, WritesTheExpectedBytes) {

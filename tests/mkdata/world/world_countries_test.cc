@@ -19,7 +19,7 @@ namespace tessera {
 namespace mkdata {
 namespace {
 
-using Finder = find_country::LocatedCountryFinder<datasource::InMemory>;
+using Finder = find_country::LocatedCountryFinder<data::InMemory>;
 
 const char kCodes[] = R"([
   ["FR", "FRA", "250", "ISO 3166-2:FR"],
@@ -94,8 +94,7 @@ class Sources {
 Finder finder_of(const CountrySet& set) {
   const std::vector<std::uint8_t> bytes = write_countries(
       set.outlines, set.disputed, world_countries_quantisation());
-  return Finder(
-      datasource::InMemory(std::vector<char>(bytes.begin(), bytes.end())));
+  return Finder(data::InMemory(std::vector<char>(bytes.begin(), bytes.end())));
 }
 
 std::size_t index_of(const CountrySet& set, const std::string& code) {

@@ -160,13 +160,12 @@ TEST(WorldPlacesTest, QualifiesPlacesByRegionAndCountry) {
 TEST(WorldPlacesTest, EngineReadsThePhrases) {
   const NearestPlaceFiles files = nearest_place_files(Sources().read().data);
   const auto source = [](const std::vector<std::uint8_t>& bytes) {
-    return datasource::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
+    return data::InMemory(std::vector<char>(bytes.begin(), bytes.end()));
   };
-  const find_nearest_place::LocatedNearestPlaceFinder<datasource::InMemory>
-      finder(source(files.places),
-             find_nearest_place::LocatedKDTree<datasource::InMemory>(
-                 source(files.kdtree)),
-             source(files.syntax));
+  const find_nearest_place::LocatedNearestPlaceFinder<data::InMemory> finder(
+      source(files.places),
+      find_nearest_place::LocatedKDTree<data::InMemory>(source(files.kdtree)),
+      source(files.syntax));
   const struct {
     double lat, lng;
     const char* language;

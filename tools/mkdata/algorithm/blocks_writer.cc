@@ -48,13 +48,13 @@ std::vector<std::uint8_t> write_block_order(const std::vector<int>& order) {
   bytes.resize((bytes.size() + kCipherBlock - 1) / kCipherBlock * kCipherBlock,
                0);
 
-  decrypt::symmetric_key key;
-  decrypt::aes_setup(decrypt::kDataKey, &key);
-  const std::uint8_t* chain = decrypt::kDataIv;
+  data::symmetric_key key;
+  data::aes_setup(data::kDataKey, &key);
+  const std::uint8_t* chain = data::kDataIv;
   for (std::size_t offset = 0; offset < bytes.size(); offset += kCipherBlock) {
     std::uint8_t* block = bytes.data() + offset;
     for (std::size_t i = 0; i < kCipherBlock; ++i) block[i] ^= chain[i];
-    decrypt::aes_encrypt_block(key, block, block);
+    data::aes_encrypt_block(key, block, block);
     chain = block;
   }
   return bytes;

@@ -7,6 +7,7 @@
 
 #include "algorithm/blocks_format.h"
 #include "algorithm/column_table.h"
+#include "core/angles.h"
 
 namespace tessera {
 namespace mkdata {
@@ -16,8 +17,6 @@ namespace {
 using algorithm::kCellColumns;
 using algorithm::kCellRows;
 using algorithm::kCellsPerDegree;
-
-constexpr double kPi = 3.141592653589793;
 
 // An ellipse on the map: its centre, and its half extents in degrees along
 // a great circle (east-west) and along the meridian.
@@ -95,7 +94,7 @@ double longitude_difference(double a, double b) {
 }
 
 bool under_ice(std::int32_t x, std::int32_t y) {
-  const double theta = 2 * kPi * (x + 0.5) / kCellColumns;
+  const double theta = 2 * core::kPi * (x + 0.5) / kCellColumns;
   const double edge =
       540 + 25 * std::sin(3 * theta) + 12 * std::sin(7 * theta + 1.3);
   return y < edge;
@@ -139,7 +138,7 @@ ProceduralLandModel::ProceduralLandModel(double land_fraction)
     throw std::invalid_argument("land fraction outside 0.05..0.6");
   }
   for (std::int32_t y = 0; y < kCellRows; ++y) {
-    cos_latitude_[y] = std::cos(latitude_of_row(y) * kPi / 180.0);
+    cos_latitude_[y] = std::cos(core::radians(latitude_of_row(y)));
   }
   for (std::int32_t y = kIceFullRows; y < kIceEndRow; ++y) {
     std::vector<CellRun>& runs = ice_runs_[y - kIceFullRows];

@@ -91,7 +91,8 @@ bool hash_keys(const std::vector<Key>& keys,
   edges.resize(keys.size());
   for (std::size_t e = 0; e < keys.size(); ++e) {
     for (int i = 0; i < 3; ++i) {
-      edges[e][i] = hash::jenkins_hash(*keys[e].normalised, seeds[i]) % size;
+      edges[e][i] =
+          wordlist::jenkins_hash(*keys[e].normalised, seeds[i]) % size;
     }
     if (edges[e][0] == edges[e][1] || edges[e][0] == edges[e][2] ||
         edges[e][1] == edges[e][2]) {

@@ -20,7 +20,7 @@ WordlistFile wordlist_file(const std::vector<std::string>& words) {
   }
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (words[i].find(wordlist::kTextTerminator) != std::string::npos ||
-        util::validate_utf8_string(words[i]).code != 0) {
+        core::validate_utf8_string(words[i]).code != 0) {
       throw std::invalid_argument("word " + std::to_string(i) +
                                   " is not UTF-8 text without NUL bytes");
     }

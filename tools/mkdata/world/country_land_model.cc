@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "algorithm/grid_constants.h"
+#include "core/angles.h"
 
 namespace tessera {
 namespace mkdata {
@@ -16,7 +17,6 @@ using algorithm::kCellColumns;
 using algorithm::kCellRows;
 using algorithm::kCellsPerDegree;
 
-constexpr double kPi = 3.141592653589793;
 constexpr std::uint16_t kSea = 0xFFFF;
 
 // The weight of a place at distance d cells: exp(-d^2 / 2) +
@@ -200,7 +200,7 @@ CountryLandModel::CountryLandModel(const CountrySet& countries,
   for (const std::int32_t y : land_rows) {
     const double lat = (y + 0.5) / kCellsPerDegree - 90.0;
     const float base =
-        static_cast<float>(kLandBase * (1.0 + std::cos(lat * kPi / 180.0)));
+        static_cast<float>(kLandBase * (1.0 + std::cos(core::radians(lat))));
     for (const CellRun& run : runs_[y]) {
       for (std::int32_t x = run.x_begin; x < run.x_end; ++x) {
         scores_[cell_index(x, y)] = base;

@@ -1,12 +1,12 @@
 // Distances on a sphere of radius 6,371,000 m. Degrees convert to radians as
 // x * pi / 180, in that order.
-#ifndef TESSERA_DISTANCE_H_
-#define TESSERA_DISTANCE_H_
+#ifndef TESSERA_CORE_DISTANCE_H_
+#define TESSERA_CORE_DISTANCE_H_
 
 #include "tessera/coordinates.h"
 
 namespace tessera {
-namespace util {
+namespace core {
 
 double sin_degrees(double degrees);
 double cos_degrees(double degrees);
@@ -19,7 +19,7 @@ double great_circle_distance(Coordinates a, Coordinates b);
 // sqrt(x*x + y*y) with x*x fused into the addition.
 double length_of_2_vector(double x, double y);
 
-}  // namespace util
+}  // namespace core
 }  // namespace tessera
 
-#endif  // TESSERA_DISTANCE_H_
+#endif  // TESSERA_CORE_DISTANCE_H_

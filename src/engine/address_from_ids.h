@@ -1,6 +1,6 @@
 // The address that three word numbers name in one wordlist.
-#ifndef TESSERA_WORDLIST_ADDRESS_FROM_IDS_H_
-#define TESSERA_WORDLIST_ADDRESS_FROM_IDS_H_
+#ifndef TESSERA_ENGINE_ADDRESS_FROM_IDS_H_
+#define TESSERA_ENGINE_ADDRESS_FROM_IDS_H_
 
 #include <array>
 
@@ -9,16 +9,14 @@
 
 namespace tessera {
 namespace engine {
-namespace engine_details {
 
 // The address in `wordlist`'s language whose words are word_no(ids[k]) for
 // k = 0, 1, 2. Throws what Wordlist::word_no throws (FileError for a number
 // outside the wordlist or corrupt data).
-ThreeWordAddress address_from_ids(const wordlist::Wordlist& wordlist,
-                                  std::array<int, 3> ids);
+wordlist::ThreeWordAddress address_from_ids(const wordlist::Wordlist& wordlist,
+                                            std::array<int, 3> ids);
 
-}  // namespace engine_details
 }  // namespace engine
 }  // namespace tessera
 
-#endif  // TESSERA_WORDLIST_ADDRESS_FROM_IDS_H_
+#endif  // TESSERA_ENGINE_ADDRESS_FROM_IDS_H_
