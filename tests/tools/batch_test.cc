@@ -1,4 +1,4 @@
-#include "tessera/batch.h"
+#include "cli/batch.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/json_request.h"
 #include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "tessera/bounding_box.h"
 #include "tessera/error.h"
-#include "tessera/json_request.h"
 #include "tessera/language.h"
 #include "tools/fake_engine.h"
 

@@ -1,12 +1,12 @@
 // The options of an autosuggest request of `tessera batch`.
-#ifndef TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
-#define TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
+#ifndef TESSERA_TOOLS_CLI_AUTOSUGGEST_REQUEST_H_
+#define TESSERA_TOOLS_CLI_AUTOSUGGEST_REQUEST_H_
 
 #include <memory>
 #include <vector>
 
+#include "cli/json_request.h"
 #include "tessera/autosuggest_option.h"
-#include "tessera/json_request.h"
 
 namespace tessera {
 namespace cli {
@@ -36,4 +36,4 @@ autosuggest_options(const Fields& request);
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
+#endif  // TESSERA_TOOLS_CLI_AUTOSUGGEST_REQUEST_H_

@@ -1,4 +1,4 @@
-#include "tessera/autosuggest_request.h"
+#include "cli/autosuggest_request.h"
 
 #include <optional>
 #include <string>

@@ -3,8 +3,8 @@
 // Strings are written byte for byte, bytes that are not UTF-8 included;
 // only '"', '\\' and control characters are escaped. Numbers are written in
 // the shortest form that reads back as the same double (json_number_text).
-#ifndef TESSERA_TOOLS_TESSERA_JSON_WRITER_H_
-#define TESSERA_TOOLS_TESSERA_JSON_WRITER_H_
+#ifndef TESSERA_TOOLS_CLI_JSON_WRITER_H_
+#define TESSERA_TOOLS_CLI_JSON_WRITER_H_
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
@@ -61,4 +61,4 @@ class JsonWriter {
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_JSON_WRITER_H_
+#endif  // TESSERA_TOOLS_CLI_JSON_WRITER_H_

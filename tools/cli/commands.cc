@@ -1,4 +1,4 @@
-#include "tessera/commands.h"
+#include "cli/commands.h"
 
 #include <CLI/CLI.hpp>
 #include <cstddef>
@@ -8,13 +8,13 @@
 #include <stdexcept>
 #include <utility>
 
-#include "tessera/batch.h"
+#include "cli/batch.h"
+#include "cli/number_text.h"
 #include "tessera/bounding_box.h"
 #include "tessera/coordinates.h"
 #include "tessera/data_path.h"
 #include "tessera/error_descriptor.h"
 #include "tessera/grid_line.h"
-#include "tessera/number_text.h"
 #include "tessera/optional.h"
 #include "tessera/version.h"
 
