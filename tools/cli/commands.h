@@ -3,8 +3,8 @@
 //
 // Results go to standard output, one per line: positions as "lat,lng" with
 // at most 6 decimals, a square as its south-west and north-east corners on
-// one line, a grid section as one line "start end" per grid line. Messages
-// go to standard error.
+// one line, a grid section as one line "start end" per grid line,
+// suggestions as suggest.h describes. Messages go to standard error.
 #ifndef TESSERA_TOOLS_CLI_COMMANDS_H_
 #define TESSERA_TOOLS_CLI_COMMANDS_H_
 

@@ -33,7 +33,8 @@ class JsonWriter {
   // Starts a new line holding only {"error": {"type": ..., "message": ...}}.
   void error(const std::string& type, const std::string& message);
   // The finished line, without a line break. Requires: a whole response
-  // (begin_result() then one value, or error()).
+  // (begin_result() then one value, or error()), or one value written on a
+  // new writer (for output that is not a response).
   std::string line();
 
   void null();
