@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch.h"
+#include "cli/number_text.h"
 #include "gtest/gtest.h"
-#include "tessera/batch.h"
 #include "tessera/engine.h"
 #include "tessera/error.h"
-#include "tessera/number_text.h"
 #include "testing/fixture_data_set.h"
 
 namespace tessera {

@@ -1,4 +1,4 @@
-#include "tessera/batch.h"
+#include "cli/batch.h"
 
 #include <cmath>
 #include <cstdint>
@@ -10,12 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "cli/json_request.h"
+#include "engine/autosuggest_settings.h"
 #include "gmock/gmock.h"
 #include "gtest/gtest.h"
 #include "tessera/bounding_box.h"
+#include "tessera/country.h"
 #include "tessera/error.h"
-#include "tessera/json_request.h"
 #include "tessera/language.h"
+#include "testing/settings_text.h"
 #include "tools/fake_engine.h"
 
 namespace tessera {
@@ -209,22 +212,114 @@ TEST(Batch, MalformedRequestsAreUsageErrors) {
   }
 }
 
-TEST(Batch, AutosuggestOptionsAreCheckedThenPassedOn) {
-  // Every option, well formed: the engine is called (with no option
-  // objects yet).
-  const std::string all_options =
-      R"("options":{"language":"en","disable_language_detection":true,)"
-      R"("n_results":3,"focus":{"lat":51.5,"lng":-0.1},"n_focus_results":1,)"
-      R"("clip_circle":{"lat":51,"lng":0,"radius_km":10.5},)"
-      R"("clip_bounding_box":{"sw":{"lat":1,"lng":2},"ne":{"lat":3,"lng":4}},)"
-      R"("clip_polygon":[{"lat":1,"lng":2},{"lat":3,"lng":4},{"lat":1,"lng":2}],)"
-      R"("clip_countries":["GB","FR"],"input_type":"text","prefer_land":false})";
-  EXPECT_EQ(ask(R"({"op":"is_valid_autosuggest_call","input":"a.b.c",)" +
-                all_options + "}"),
-            R"({"result":{"code":0,"message":"a.b.c"}})");
-  EXPECT_EQ(ask(R"({"op":"autosuggest","input":"",)" + all_options + "}"),
-            error_line("Error", "Autosuggest is not available yet."));
+TEST(Batch, AutosuggestOptionsReachTheEngineInTheirOrder) {
+  const struct {
+    const char* options;
+    const char* settings;  // as the options fold into them
+  } kCases[] = {
+      {"{}", ""},
+      {R"({"language":"de"})", "language=de"},
+      {R"({"disable_language_detection":true})", "no_detection"},
+      {R"({"disable_language_detection":false})", ""},
+      {R"({"n_results":0})", "n_results=0"},
+      {R"({"n_results":4294967295})", "n_results=4294967295"},
+      {R"({"focus":{"lat":-33.875,"lng":18.5}})", "focus=-33.875,18.5"},
+      {R"({"n_focus_results":1})", "n_focus_results=1"},
+      {R"({"clip_circle":{"lat":51,"lng":0,"radius_km":10.5}})",
+       "circle=51,0,10.5"},
+      {R"({"clip_circle":{"lat":51,"lng":0,"radius_km":0}})", "circle=51,0,0"},
+      {R"({"clip_bounding_box":{"sw":{"lat":1,"lng":2},"ne":{"lat":3,"lng":4}}})",
+       "box=1,2,3,4"},
+      {R"({"clip_polygon":[{"lat":1,"lng":2},{"lat":3,"lng":4},)"
+       R"({"lat":5,"lng":0.25},{"lat":1,"lng":2}]})",
+       "polygon=1,2;3,4;5,0.25;1,2"},
+      {R"({"clip_countries":["GB","FR","GB"]})", "countries=FR,GB"},
+      {R"({"clip_countries":[]})", "countries="},
+      {R"({"input_type":"vocon-hybrid"})", "input_type=vocon-hybrid"},
+      {R"({"prefer_land":false})", "prefer_land=false"},
+      {R"({"prefer_land":true})", "prefer_land=true"},
+      // Every option, keys in reverse order: the settings are the same as
+      // in the documented order.
+      {R"({"prefer_land":false,"input_type":"generic-voice",)"
+       R"("clip_countries":["GB"],)"
+       R"("clip_polygon":[{"lat":1,"lng":2},{"lat":3,"lng":4},)"
+       R"({"lat":5,"lng":6},{"lat":1,"lng":2}],)"
+       R"("clip_bounding_box":{"sw":{"lat":1,"lng":2},"ne":{"lat":3,"lng":4}},)"
+       R"("clip_circle":{"lat":51,"lng":0,"radius_km":10.5},)"
+       R"("n_focus_results":1,"focus":{"lat":51.5,"lng":-0.125},)"
+       R"("n_results":5,"disable_language_detection":true,"language":"en"})",
+       "language=en no_detection n_results=5 focus=51.5,-0.125 "
+       "n_focus_results=1 circle=51,0,10.5 box=1,2,3,4 "
+       "polygon=1,2;3,4;5,6;1,2 countries=GB input_type=generic-voice "
+       "prefer_land=false"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.options);
+    std::vector<test::FakeEngine::AutosuggestCall> calls;
+    const test::FakeEngine engine(&calls);
+    const std::string options = std::string(R"(,"options":)") + c.options;
+    EXPECT_EQ(answer_request(engine, R"({"op":"autosuggest","input":"a.b.c")" +
+                                         options + "}"),
+              R"({"result":[{"words":"index.home.raft","language":"en",)"
+              R"("distance_to_focus_km":1.5,"country":"GB",)"
+              R"("nearest_place":"Lndn"},{"words":"indexes.home.raft",)"
+              R"("language":"en","distance_to_focus_km":null,)"
+              R"("country":"ZZ","nearest_place":null}]})");
+    answer_request(engine, R"({"op":"is_valid_autosuggest_call",)"
+                           R"("input":"x.y.z")" +
+                               options + "}");
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].input, "a.b.c");
+    EXPECT_EQ(calls[1].input, "x.y.z");
+    for (const auto& call : calls) {
+      EXPECT_EQ(test::settings_text(engine::autosuggest_settings(call.options)),
+                c.settings);
+    }
+  }
+}
 
+TEST(Batch, AutosuggestOptionValuesAreCheckedByTheValueTypes) {
+  const struct {
+    const char* options;
+    std::string message;
+  } kCases[] = {
+      {R"({"language":"EN"})", message_of([] { Language("EN"); })},
+      {R"({"focus":{"lat":91,"lng":0}})", "Invalid latitude: 91.000000."},
+      {R"({"clip_circle":{"lat":0,"lng":0,"radius_km":-0.5}})",
+       "circle radius is negative."},
+      {R"({"clip_circle":{"lat":-90.5,"lng":0,"radius_km":-0.5}})",
+       "Invalid latitude: -90.500000."},
+      {R"({"clip_bounding_box":{"sw":{"lat":3,"lng":2},"ne":{"lat":1,"lng":4}}})",
+       "Bounding box must have SW then NE: 3.000000,2.000000 --- "
+       "1.000000,4.000000."},
+      {R"({"clip_polygon":[{"lat":1,"lng":2},{"lat":3,"lng":4},)"
+       R"({"lat":5,"lng":6},{"lat":1,"lng":2.5}]})",
+       "The last point of a polygon must be the same as the first point."},
+      {R"({"clip_polygon":[{"lat":1,"lng":2},{"lat":3,"lng":4},)"
+       R"({"lat":1,"lng":2}]})",
+       "A polygon must have at least 3 points (not counting the repeated "
+       "first point)."},
+      {R"({"clip_countries":["GB","gb"]})", message_of([] { Country("gb"); })},
+      // Values are built in the documented order, whatever the key order.
+      {R"({"clip_circle":{"lat":0,"lng":0,"radius_km":-1},)"
+       R"("focus":{"lat":95,"lng":0}})",
+       "Invalid latitude: 95.000000."},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.options);
+    std::vector<test::FakeEngine::AutosuggestCall> calls;
+    const test::FakeEngine engine(&calls);
+    for (const char* op : {"autosuggest", "is_valid_autosuggest_call"}) {
+      EXPECT_EQ(answer_request(engine, std::string(R"({"op":")") + op +
+                                           R"(","input":"a.b.c","options":)" +
+                                           c.options + "}"),
+                error_line("InvalidArgumentError", c.message));
+    }
+    EXPECT_TRUE(calls.empty());
+  }
+}
+
+TEST(Batch, AutosuggestOptionsOfTheWrongShapeAreUsageErrors) {
   const struct {
     const char* options;
     const char* message;

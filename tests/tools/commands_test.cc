@@ -1,4 +1,4 @@
-#include "tessera/commands.h"
+#include "cli/commands.h"
 
 #include <memory>
 #include <sstream>

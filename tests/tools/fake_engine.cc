@@ -36,8 +36,11 @@ Optional<Coordinates> FakeEngine::convert_to_coordinates(
 
 std::vector<Suggestion> FakeEngine::autosuggest(
     std::string input,
-    std::vector<std::shared_ptr<AutosuggestOptionImplementation>>) const {
+    std::vector<std::shared_ptr<AutosuggestOptionImplementation>> options)
+    const {
+  note(input, options);
   if (input.empty()) Error::raise("Autosuggest is not available yet.");
+  if (input == "no.such.words") return {};
   return fake_suggestions();
 }
 
@@ -45,7 +48,13 @@ ErrorDescriptor FakeEngine::is_valid_autosuggest_call(
     const std::string& input,
     const std::vector<std::shared_ptr<AutosuggestOptionImplementation>>&
         options) const {
+  note(input, options);
   return {static_cast<std::int32_t>(options.size()), input};
+}
+
+void FakeEngine::note(const std::string& input,
+                      const std::vector<AutosuggestOption>& options) const {
+  if (calls_ != nullptr) calls_->push_back({input, options});
 }
 
 Optional<std::string> FakeEngine::language_code(std::string address) const {

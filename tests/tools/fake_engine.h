@@ -27,8 +27,10 @@ namespace test {
 //   grid_square(p)           the box from p to p
 //   grid_section(b)          [{sw, (sw.lat, ne.lng)}, {sw, (ne.lat, sw.lng)}]
 //   distance(a, b)           b.lng - a.lng
-//   autosuggest(i, o)        kSuggestions; throws Error "Autosuggest is not
-//                            available yet." when i is empty
+//   autosuggest(i, o)        fake_suggestions(); none when i is
+//   "no.such.words";
+//                            throws Error "Autosuggest is not available
+//                            yet." when i is empty
 //   is_valid_autosuggest_call  {o.size(), i}
 //   available_languages      {"en", "de", "ja"}
 //   version, data_version    "3.5.0-fake", "fake data 1"
@@ -37,8 +39,20 @@ namespace test {
 //   is_valid_language_code(c), is_valid_utf8(c)   {c.size(), c}
 // The overloads taking a Language throw std::logic_error: the tool must
 // pass codes as strings.
+//
+// Both autosuggest calls are noted, with their input and options, when the
+// engine is given a list to note them in.
 class FakeEngine : public Engine {
  public:
+  struct AutosuggestCall {
+    std::string input;
+    std::vector<AutosuggestOption> options;
+  };
+
+  FakeEngine() = default;
+  // Appends each autosuggest call to `calls`, which must outlive the engine.
+  explicit FakeEngine(std::vector<AutosuggestCall>* calls) : calls_(calls) {}
+
   Optional<std::string> convert_to_3wa(const Coordinates& position,
                                        const Language& language) const override;
   Optional<std::string> convert_to_3wa(Coordinates position,
@@ -71,6 +85,12 @@ class FakeEngine : public Engine {
   ErrorDescriptor is_valid_utf8(
       const std::string& text) const noexcept override;
   double distance(const Coordinates& a, const Coordinates& b) const override;
+
+ private:
+  void note(const std::string& input,
+            const std::vector<AutosuggestOption>& options) const;
+
+  std::vector<AutosuggestCall>* calls_ = nullptr;
 };
 
 // The suggestions FakeEngine::autosuggest returns.

@@ -1,4 +1,4 @@
-#include "tessera/number_text.h"
+#include "cli/number_text.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "tessera/commands.h"
+#include "cli/commands.h"
 
 #include <CLI/CLI.hpp>
 #include <cstddef>
@@ -8,13 +8,14 @@
 #include <stdexcept>
 #include <utility>
 
-#include "tessera/batch.h"
+#include "cli/batch.h"
+#include "cli/number_text.h"
+#include "cli/suggest.h"
 #include "tessera/bounding_box.h"
 #include "tessera/coordinates.h"
 #include "tessera/data_path.h"
 #include "tessera/error_descriptor.h"
 #include "tessera/grid_line.h"
-#include "tessera/number_text.h"
 #include "tessera/optional.h"
 #include "tessera/version.h"
 
@@ -261,6 +262,7 @@ int run_tool(const std::vector<std::string>& args, const Console& console,
       }
       subcommands.push_back(sub);
     }
+    const SuggestCommand suggest(app);
 
     try {
       std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -284,6 +286,10 @@ int run_tool(const std::vector<std::string>& args, const Console& console,
     const EngineKind kind =
         engine_name == "server" ? EngineKind::kServer : EngineKind::kDevice;
     Context context(console, make_engine, kind, data_dir);
+    if (suggest.parsed()) {
+      return suggest.run(
+          console, [&context]() -> const Engine& { return context.engine(); });
+    }
     for (std::size_t i = 0; i < subcommands.size(); ++i) {
       if (subcommands[i]->parsed()) {
         return commands()[i].action(values[i], context);

@@ -1,6 +1,6 @@
 // Numbers as text: exact reading, and the two ways the tool writes them.
-#ifndef TESSERA_TOOLS_TESSERA_NUMBER_TEXT_H_
-#define TESSERA_TOOLS_TESSERA_NUMBER_TEXT_H_
+#ifndef TESSERA_TOOLS_CLI_NUMBER_TEXT_H_
+#define TESSERA_TOOLS_CLI_NUMBER_TEXT_H_
 
 #include <string>
 #include <string_view>
@@ -29,4 +29,4 @@ std::string decimal_text(double value, int max_decimals);
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_NUMBER_TEXT_H_
+#endif  // TESSERA_TOOLS_CLI_NUMBER_TEXT_H_

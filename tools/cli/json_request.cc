@@ -1,4 +1,4 @@
-#include "tessera/json_request.h"
+#include "cli/json_request.h"
 
 #include <rapidjson/error/en.h>
 #include <rapidjson/reader.h>
@@ -9,7 +9,7 @@
 #include <system_error>
 #include <utility>
 
-#include "tessera/number_text.h"
+#include "cli/number_text.h"
 
 namespace tessera {
 namespace cli {

@@ -1,7 +1,16 @@
-#include "tessera/autosuggest_request.h"
+#include "cli/autosuggest_request.h"
 
 #include <optional>
+#include <set>
 #include <string>
+
+#include "tessera/autosuggest_options.h"
+#include "tessera/bounding_box.h"
+#include "tessera/circle.h"
+#include "tessera/coordinates.h"
+#include "tessera/country.h"
+#include "tessera/language.h"
+#include "tessera/polygon.h"
 
 namespace tessera {
 namespace cli {
@@ -30,6 +39,8 @@ struct AutosuggestSettings {
   std::optional<std::string> input_type;
   std::optional<bool> prefer_land;
 };
+
+Coordinates coordinates(const Degrees& d) { return Coordinates(d.lat, d.lng); }
 
 AutosuggestSettings read_settings(const Fields& request) {
   AutosuggestSettings settings;
@@ -102,15 +113,50 @@ AutosuggestSettings read_settings(const Fields& request) {
 
 }  // namespace
 
-std::vector<std::shared_ptr<AutosuggestOptionImplementation>>
-autosuggest_options(const Fields& request) {
+std::vector<AutosuggestOption> autosuggest_options(const Fields& request) {
   const AutosuggestSettings settings = read_settings(request);
-  // Each setting becomes one option object, in the order of
-  // AutosuggestSettings, once the engine offers the functions that make
-  // them. Until then the settings are only checked, and the engine runs
-  // with its defaults.
-  static_cast<void>(settings);
-  return {};
+  std::vector<AutosuggestOption> options;
+  if (settings.language) {
+    options.push_back(language(Language(*settings.language)));
+  }
+  if (settings.disable_language_detection.value_or(false)) {
+    options.push_back(disable_language_detection());
+  }
+  if (settings.n_results) options.push_back(n_results(*settings.n_results));
+  if (settings.focus) options.push_back(focus(coordinates(*settings.focus)));
+  if (settings.n_focus_results) {
+    options.push_back(n_focus_results(*settings.n_focus_results));
+  }
+  if (settings.clip_circle) {
+    options.push_back(
+        clip_to_circle(Circle(coordinates(settings.clip_circle->centre),
+                              settings.clip_circle->radius_km)));
+  }
+  if (settings.clip_bounding_box) {
+    options.push_back(clip_to_bounding_box(
+        BoundingBox(coordinates(settings.clip_bounding_box->sw),
+                    coordinates(settings.clip_bounding_box->ne))));
+  }
+  if (settings.clip_polygon) {
+    std::vector<Coordinates> ring;
+    ring.reserve(settings.clip_polygon->size());
+    for (const Degrees& p : *settings.clip_polygon) {
+      ring.push_back(coordinates(p));
+    }
+    options.push_back(clip_to_polygon(Polygon(ring)));
+  }
+  if (settings.clip_countries) {
+    std::set<Country> countries;
+    for (const std::string& code : *settings.clip_countries) {
+      countries.insert(Country(code));
+    }
+    options.push_back(clip_to_countries(countries));
+  }
+  if (settings.input_type) options.push_back(input_type(*settings.input_type));
+  if (settings.prefer_land) {
+    options.push_back(prefer_land(*settings.prefer_land));
+  }
+  return options;
 }
 
 }  // namespace cli

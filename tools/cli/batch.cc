@@ -1,4 +1,4 @@
-#include "tessera/batch.h"
+#include "cli/batch.h"
 
 #include <rapidjson/document.h>
 
@@ -10,12 +10,12 @@
 #include <string>
 #include <utility>
 
-#include "tessera/autosuggest_request.h"
+#include "cli/autosuggest_request.h"
+#include "cli/json_request.h"
+#include "cli/json_writer.h"
 #include "tessera/bounding_box.h"
 #include "tessera/coordinates.h"
 #include "tessera/error.h"
-#include "tessera/json_request.h"
-#include "tessera/json_writer.h"
 #include "tessera/language.h"
 
 namespace tessera {

@@ -1,8 +1,8 @@
-#include "tessera/json_writer.h"
+#include "cli/json_writer.h"
 
 #include <cstring>
 
-#include "tessera/number_text.h"
+#include "cli/number_text.h"
 
 namespace tessera {
 namespace cli {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tessera/commands.h"
+#include "cli/commands.h"
 #include "tessera/engine.h"
 
 int main(int argc, char** argv) {

@@ -1,12 +1,11 @@
 // The options of an autosuggest request of `tessera batch`.
-#ifndef TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
-#define TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
+#ifndef TESSERA_TOOLS_CLI_AUTOSUGGEST_REQUEST_H_
+#define TESSERA_TOOLS_CLI_AUTOSUGGEST_REQUEST_H_
 
-#include <memory>
 #include <vector>
 
+#include "cli/json_request.h"
 #include "tessera/autosuggest_option.h"
-#include "tessera/json_request.h"
 
 namespace tessera {
 namespace cli {
@@ -27,13 +26,17 @@ namespace cli {
 //   "input_type"                  name of the input type (string)
 //   "prefer_land"                 boolean
 //
+// A false "disable_language_detection" makes no option, as detection is on
+// by default.
+//
 // Throws UsageError for an options value that is not an object, an unknown
-// key, or a value of the wrong shape. Values of the right shape are checked
-// by the engine, not here (a latitude of 100 or an open ring is its error).
-std::vector<std::shared_ptr<AutosuggestOptionImplementation>>
-autosuggest_options(const Fields& request);
+// key, or a value of the wrong shape, before any value is built. Values of
+// the right shape are then checked by the engine's value types, in the
+// order above: a latitude of 100, a negative radius, an open ring or a
+// malformed language or country code throws their InvalidArgumentError.
+std::vector<AutosuggestOption> autosuggest_options(const Fields& request);
 
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_AUTOSUGGEST_REQUEST_H_
+#endif  // TESSERA_TOOLS_CLI_AUTOSUGGEST_REQUEST_H_

@@ -3,8 +3,8 @@
 // Strings are written byte for byte, bytes that are not UTF-8 included;
 // only '"', '\\' and control characters are escaped. Numbers are written in
 // the shortest form that reads back as the same double (json_number_text).
-#ifndef TESSERA_TOOLS_TESSERA_JSON_WRITER_H_
-#define TESSERA_TOOLS_TESSERA_JSON_WRITER_H_
+#ifndef TESSERA_TOOLS_CLI_JSON_WRITER_H_
+#define TESSERA_TOOLS_CLI_JSON_WRITER_H_
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
@@ -33,7 +33,8 @@ class JsonWriter {
   // Starts a new line holding only {"error": {"type": ..., "message": ...}}.
   void error(const std::string& type, const std::string& message);
   // The finished line, without a line break. Requires: a whole response
-  // (begin_result() then one value, or error()).
+  // (begin_result() then one value, or error()), or one value written on a
+  // new writer (for output that is not a response).
   std::string line();
 
   void null();
@@ -61,4 +62,4 @@ class JsonWriter {
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_JSON_WRITER_H_
+#endif  // TESSERA_TOOLS_CLI_JSON_WRITER_H_

@@ -6,8 +6,8 @@
 // strings keep their bytes as given, even when they are not UTF-8, and may
 // hold NUL characters written as \u0000. Any fault of the request is thrown
 // as UsageError, whose message names the field at fault.
-#ifndef TESSERA_TOOLS_TESSERA_JSON_REQUEST_H_
-#define TESSERA_TOOLS_TESSERA_JSON_REQUEST_H_
+#ifndef TESSERA_TOOLS_CLI_JSON_REQUEST_H_
+#define TESSERA_TOOLS_CLI_JSON_REQUEST_H_
 
 #include <rapidjson/document.h>
 
@@ -91,4 +91,4 @@ Degrees position_value(const rapidjson::Value& value, const std::string& path);
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_JSON_REQUEST_H_
+#endif  // TESSERA_TOOLS_CLI_JSON_REQUEST_H_

@@ -38,8 +38,8 @@
 //   is_valid_utf8           text                 {"code", "message"}
 //
 // (autosuggest_request.h describes the options.)
-#ifndef TESSERA_TOOLS_TESSERA_BATCH_H_
-#define TESSERA_TOOLS_TESSERA_BATCH_H_
+#ifndef TESSERA_TOOLS_CLI_BATCH_H_
+#define TESSERA_TOOLS_CLI_BATCH_H_
 
 #include <iosfwd>
 #include <string>
@@ -62,4 +62,4 @@ void run_batch(const Engine& engine, std::istream& in, std::ostream& out);
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_BATCH_H_
+#endif  // TESSERA_TOOLS_CLI_BATCH_H_

@@ -3,10 +3,10 @@
 //
 // Results go to standard output, one per line: positions as "lat,lng" with
 // at most 6 decimals, a square as its south-west and north-east corners on
-// one line, a grid section as one line "start end" per grid line. Messages
-// go to standard error.
-#ifndef TESSERA_TOOLS_TESSERA_COMMANDS_H_
-#define TESSERA_TOOLS_TESSERA_COMMANDS_H_
+// one line, a grid section as one line "start end" per grid line,
+// suggestions as suggest.h describes. Messages go to standard error.
+#ifndef TESSERA_TOOLS_CLI_COMMANDS_H_
+#define TESSERA_TOOLS_CLI_COMMANDS_H_
 
 #include <functional>
 #include <iosfwd>
@@ -52,4 +52,4 @@ int run_tool(const std::vector<std::string>& args, const Console& console,
 }  // namespace cli
 }  // namespace tessera
 
-#endif  // TESSERA_TOOLS_TESSERA_COMMANDS_H_
+#endif  // TESSERA_TOOLS_CLI_COMMANDS_H_
