@@ -61,8 +61,10 @@ std::vector<GridLine> grid_section(const BoundingBox& box) {
   const double lng_min = std::min(box.sw.lng, box.ne.lng);
   const double lng_max = std::max(box.sw.lng, box.ne.lng);
 
-  if (core::distance(box.ne, box.sw) > kMaxDiagonalMetres ||
-      lng_max - lng_min >= 180.0) {
+  // Written so that a box whose size cannot be measured (a NaN corner) is
+  // too large as well: every comparison with NaN is false.
+  if (!(core::distance(box.ne, box.sw) <= kMaxDiagonalMetres) ||
+      !(lng_max - lng_min < 180.0)) {
     InvalidArgumentError::raise("Grid section requested too large.");
   }
 

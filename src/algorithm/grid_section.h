@@ -25,7 +25,8 @@ namespace algorithm {
 //
 // Throws InvalidArgumentError "Grid section requested too large." when the
 // distance between the box's corners exceeds 4000 m or the box spans 180
-// degrees of longitude or more.
+// degrees of longitude or more, and when the distance cannot be measured (a
+// NaN or infinite corner).
 std::vector<GridLine> grid_section(const BoundingBox& box);
 
 }  // namespace algorithm
