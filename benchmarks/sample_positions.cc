@@ -6,11 +6,13 @@
 #include <random>
 #include <stdexcept>
 
+#include "algorithm/blocks_format.h"
 #include "algorithm/column_table.h"
 #include "algorithm/grid_constants.h"
 #include "algorithm/read_attr_data.h"
 #include "algorithm/shared_attr_data.h"
 #include "core/angles.h"
+#include "data/file_bytes.h"
 #include "data/file_system.h"
 
 namespace tessera {
@@ -55,8 +57,9 @@ std::vector<Coordinates> land_positions(const std::string& data_dir,
   std::int64_t total_columns = 0;
   {
     const std::shared_ptr<const algorithm::SharedAttrData> shared =
-        algorithm::read_shared_attr_data(
-            data::FileSystem(data_dir).open("attractiveness/blocks.data"));
+        algorithm::read_shared_attr_data(data::read_file_bytes(
+            data::FileSystem(data_dir), algorithm::kBlocksFileName,
+            algorithm::kBlocksFileSize));
     // The last block holds the sea: the reader accepts only data whose
     // last block has the sea's size, about 73% of the grid's columns.
     const std::vector<algorithm::Block>& blocks = shared->blocks();

@@ -23,11 +23,22 @@
 #define TESSERA_ALGORITHM_BLOCKS_FORMAT_H_
 
 #include <cstdint>
+#include <string>
 
 #include "algorithm/grid_constants.h"
+#include "data/language_files.h"
 
 namespace tessera {
 namespace algorithm {
+
+inline constexpr char kBlocksFileName[] = "attractiveness/blocks.data";
+inline constexpr char kBlockOrderExtension[] = ".block_order";
+
+// The block order of the language `code`:
+// "languages/<code>/<code>.block_order".
+inline std::string block_order_file_name(const std::string& code) {
+  return data::language_file_name(code, kBlockOrderExtension);
+}
 
 inline constexpr int kBlockCount = 627;
 // Bytes of one block record before its three arrays: n and the ignored pair.
@@ -111,6 +122,12 @@ constexpr std::int32_t index_entry_strip(std::int64_t packed) noexcept {
 // is kBlockOrderBytes of plaintext.
 inline constexpr int kBlockOrderBufferSize = 16384;
 inline constexpr int kBlockOrderBytes = kBlockCount * 2;
+// A complete block order file: its plaintext padded to whole 16-byte blocks.
+inline constexpr int kBlockOrderFileSize = (kBlockOrderBytes + 15) / 16 * 16;
+// The size of the blocks file of the data release: the count, every block's
+// header and 6 bytes for each strip.
+inline constexpr std::int64_t kBlocksFileSize =
+    2 + kBlockHeaderBytes * kBlockCount + 6 * kStripCount;
 
 }  // namespace algorithm
 }  // namespace tessera

@@ -7,6 +7,7 @@
 
 #include "algorithm/excluded_format.h"
 #include "algorithm/grid_constants.h"
+#include "data/byte_reader.h"
 #include "data/integrity.h"
 #include "data/little_endian.h"
 
@@ -14,31 +15,8 @@ namespace tessera {
 namespace algorithm {
 namespace {
 
-// The count comes from the file, so only this much is reserved up front; a
-// longer list grows as its records are actually read.
-constexpr std::uint32_t kMaxReservedRecords = 4096;
-
 [[noreturn]] void corrupted() {
   data::integrity_failure("Excluded areas data corrupted");
-}
-
-[[noreturn]] void truncated(const char* file, std::int64_t records_read,
-                            std::int64_t count) {
-  data::integrity_failure(std::string("Excluded areas data corrupted [the ") +
-                          file + " file ends after " +
-                          std::to_string(records_read) + " of " +
-                          std::to_string(count) + " records]");
-}
-
-[[noreturn]] void no_count(const char* file) {
-  data::integrity_failure(std::string("Excluded areas data corrupted [the ") +
-                          file + " file ends before its record count]");
-}
-
-// Reads `size` bytes into `bytes`; false when the stream ends first.
-bool read_exactly(std::istream& in, std::uint8_t* bytes, std::size_t size) {
-  in.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(size));
-  return static_cast<std::size_t>(in.gcount()) == size;
 }
 
 std::int32_t field(const std::uint8_t* record, int index) {
@@ -53,18 +31,29 @@ bool is_cell_row(std::int32_t y) {
   return static_cast<std::uint32_t>(y) < std::uint32_t{kCellRows};
 }
 
-std::vector<SmallGridRectangle> read_small_rectangles(std::istream& in) {
-  constexpr const char* kName = "small rectangles";
-  std::uint8_t count_bytes[kExcludedCountSize];
-  if (!read_exactly(in, count_bytes, sizeof count_bytes)) {
-    no_count(kName);
+// The records of an excluded-areas file, after checking that the file holds
+// exactly `count` records of `record_size` bytes after its count.
+const std::uint8_t* records(data::ByteReader& in, std::uint32_t count,
+                            std::size_t record_size) {
+  if (in.remaining() / record_size != count ||
+      in.remaining() % record_size != 0) {
+    in.fail("Excluded areas data corrupted [the count says " +
+            std::to_string(count) + " records of " +
+            std::to_string(record_size) + " bytes, but " +
+            std::to_string(in.remaining()) + " bytes follow it]");
   }
-  const std::uint32_t count = data::decode_le<std::uint32_t>(count_bytes);
+  return in.take(in.remaining());
+}
+
+std::vector<SmallGridRectangle> read_small_rectangles(
+    const data::FileBytes& file) {
+  data::ByteReader in = file.reader();
+  const std::uint32_t count = in.read_u32();
+  const std::uint8_t* record = records(in, count, kSmallRectangleRecordSize);
   std::vector<SmallGridRectangle> rectangles;
-  rectangles.reserve(std::min(count, kMaxReservedRecords));
-  std::uint8_t record[kSmallRectangleRecordSize];
-  for (std::uint32_t n = 0; n < count; ++n) {
-    if (!read_exactly(in, record, sizeof record)) truncated(kName, n, count);
+  rectangles.reserve(count);
+  for (std::uint32_t n = 0; n < count;
+       ++n, record += kSmallRectangleRecordSize) {
     const SmallGridRectangle r{field(record, 0), field(record, 1),
                                field(record, 2), field(record, 3),
                                field(record, 4), field(record, 5)};
@@ -74,17 +63,15 @@ std::vector<SmallGridRectangle> read_small_rectangles(std::istream& in) {
   return rectangles;
 }
 
-std::vector<std::vector<XRange>> read_large_strips(std::istream& in) {
-  constexpr const char* kName = "large strips";
-  std::uint8_t count_bytes[kExcludedCountSize];
-  if (!read_exactly(in, count_bytes, sizeof count_bytes)) {
-    no_count(kName);
-  }
-  const std::int32_t count = data::decode_le<std::int32_t>(count_bytes);
+std::vector<std::vector<XRange>> read_large_strips(
+    const data::FileBytes& file) {
+  data::ByteReader in = file.reader();
+  const std::int32_t declared = in.read_i32();
+  const std::uint32_t count =
+      declared < 1 ? 0 : static_cast<std::uint32_t>(declared);
+  const std::uint8_t* record = records(in, count, kLargeStripRecordSize);
   std::vector<std::vector<XRange>> rows(kCellRows);
-  std::uint8_t record[kLargeStripRecordSize];
-  for (std::int32_t n = 0; n < count; ++n) {
-    if (!read_exactly(in, record, sizeof record)) truncated(kName, n, count);
+  for (std::uint32_t n = 0; n < count; ++n, record += kLargeStripRecordSize) {
     const std::int32_t row = field(record, 0);
     const XRange range{field(record, 1), field(record, 2)};
     if (!is_cell_row(row) || !is_cell_column(range.from) ||
@@ -121,8 +108,8 @@ bool ExcludedAreas::is_excluded(const GridSquare& square) const noexcept {
   return false;
 }
 
-ExcludedAreas read_excluded_areas(std::istream&& small_rectangles,
-                                  std::istream&& large_strips) {
+ExcludedAreas read_excluded_areas(const data::FileBytes& small_rectangles,
+                                  const data::FileBytes& large_strips) {
   std::vector<SmallGridRectangle> rectangles =
       read_small_rectangles(small_rectangles);
   std::vector<std::vector<XRange>> strips = read_large_strips(large_strips);

@@ -4,10 +4,10 @@
 #define TESSERA_ALGORITHM_EXCLUDED_AREAS_H_
 
 #include <cstdint>
-#include <istream>
 #include <vector>
 
 #include "algorithm/grid_square.h"
+#include "data/file_bytes.h"
 
 namespace tessera {
 namespace algorithm {
@@ -67,16 +67,17 @@ class ExcludedAreas {
 };
 
 // Reads the two excluded-areas files (layout in algorithm/excluded_format.h)
-// from the start of each stream; bytes after the last record are ignored.
+// from their bytes.
 //
 // Throws FileError "Integrity failure (data files corrupted): Excluded areas
 // data corrupted." when a rectangle's cell_x is not in 0..8639 or its cell_y
 // not in 0..4319, or a strip's row is not in 0..4319 or its from or to not in
 // 0..8639; and FileError with an integrity-failure message naming the file
-// when either stream ends before its count or inside its records. Nothing is
-// kept after a failure.
-ExcludedAreas read_excluded_areas(std::istream&& small_rectangles,
-                                  std::istream&& large_strips);
+// when a file does not end exactly where its count says: a short file, or
+// bytes after the last record (a large-strip count below 1 means no
+// records, so nothing may follow it). Nothing is kept after a failure.
+ExcludedAreas read_excluded_areas(const data::FileBytes& small_rectangles,
+                                  const data::FileBytes& large_strips);
 
 }  // namespace algorithm
 }  // namespace tessera

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,7 +13,7 @@
 #include "data/decrypting_stream.h"
 #include "data/integrity.h"
 #include "data/little_endian.h"
-#include "data/stream_reading.h"
+#include "tessera/error.h"
 
 namespace tessera {
 namespace algorithm {
@@ -21,67 +22,57 @@ namespace {
 
 const char kCorrupted[] = "Master attractiveness data corrupted";
 
-void read_exactly(std::istream& in, std::uint8_t* out, std::streamsize count,
-                  const char* what) {
-  in.read(reinterpret_cast<char*>(out), count);
-  if (in.gcount() != count) {
-    data::integrity_failure(std::string("the attractiveness data ends ") +
-                            what);
-  }
-}
-
-[[noreturn]] void bad_strip(std::size_t strip, int x, int y, int count) {
-  data::integrity_failure(
-      "attractiveness strip " + std::to_string(strip) + " of a block (x " +
-      std::to_string(x) + ", y " + std::to_string(y) + ", count " +
-      std::to_string(count) + ") is not a run of cells inside one cell row");
-}
+// Bytes of one strip in each of a block's three arrays.
+constexpr std::size_t kStripFieldSize = 2;
 
 }  // namespace
 
-Block read_block(std::istream& in) {
-  std::uint8_t header[kBlockHeaderBytes];
-  read_exactly(in, header, kBlockHeaderBytes, "inside a block header");
-  const std::uint32_t n = data::decode_u32(header);
+Block read_block(data::ByteReader& in) {
+  const std::uint32_t n = in.read_u32();
+  in.take(kBlockHeaderBytes - 4, "the block header");
   if (n > kMaxStripsPerBlock) {
-    data::integrity_failure("an attractiveness block claims " +
-                            std::to_string(n) + " strips, more than the " +
-                            std::to_string(kMaxStripsPerBlock) +
-                            " a block can hold");
+    in.fail("an attractiveness block claims " + std::to_string(n) +
+            " strips, more than the " + std::to_string(kMaxStripsPerBlock) +
+            " a block can hold");
   }
-  const int count = static_cast<int>(n);
-  const std::vector<short> xs = data::read_vector<short>(in, count);
-  const std::vector<short> ys = data::read_vector<short>(in, count);
-  const std::vector<short> counts = data::read_vector<short>(in, count);
+  const std::size_t count =
+      data::checked_count(n, 3 * kStripFieldSize, in.remaining(), in.file(),
+                          "attractiveness strips");
+  const std::uint8_t* xs = in.take(count * kStripFieldSize);
+  const std::uint8_t* ys = in.take(count * kStripFieldSize);
+  const std::uint8_t* counts = in.take(count * kStripFieldSize);
 
   Block block;
-  block.strips.reserve(n);
+  block.strips.reserve(count);
   std::int64_t t = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    const int x = xs[i];
-    const int y = ys[i];
-    const int cells = counts[i];
+  for (std::size_t i = 0; i < count; ++i) {
+    const int x = data::decode_le<std::int16_t>(xs + kStripFieldSize * i);
+    const int y = data::decode_le<std::int16_t>(ys + kStripFieldSize * i);
+    const int cells =
+        data::decode_le<std::int16_t>(counts + kStripFieldSize * i);
     if (y < 0 || y >= kCellRows || x < 0 || x >= kCellColumns || cells < 1 ||
         cells > kCellColumns - x) {
-      bad_strip(i, x, y, cells);
+      in.fail("attractiveness strip " + std::to_string(i) + " of a block (x " +
+              std::to_string(x) + ", y " + std::to_string(y) + ", count " +
+              std::to_string(cells) +
+              ") is not a run of cells inside one cell row");
     }
     block.strips.push_back(Strip::make(t, x, y));
     // At most 1545 columns times 8640 cells: a 32-bit product.
     t += columns_in_cell_row[y] * cells;
     // Keeps every start inside its 37 bits.
     if (t > kColumnsInGrid) {
-      data::integrity_failure(
-          "an attractiveness block holds more columns than the grid");
+      in.fail("an attractiveness block holds more columns than the grid");
     }
   }
   block.total = t;
   return block;
 }
 
-std::shared_ptr<const SharedAttrData> read_shared_attr_data(std::istream&& in) {
-  std::uint8_t count_bytes[2];
-  read_exactly(in, count_bytes, 2, "before its block count");
-  if (data::decode_u16(count_bytes) != kBlockCount) {
+std::shared_ptr<const SharedAttrData> read_shared_attr_data(
+    const data::FileBytes& file) {
+  data::ByteReader in = file.reader();
+  if (in.read_u16() != kBlockCount) {
     data::integrity_failure(std::string(kCorrupted) + " [invalid block count]");
   }
 
@@ -95,6 +86,7 @@ std::shared_ptr<const SharedAttrData> read_shared_attr_data(std::istream&& in) {
     // a file claiming too many strips is not read to its end.
     if (strips > kStripCount) data::integrity_failure(kCorrupted);
   }
+  in.expect_end("the last block");
 
   for (const BlockTotalCheck& check : kBlockTotalChecks) {
     if (blocks[check.block].total != check.total) {
@@ -103,7 +95,14 @@ std::shared_ptr<const SharedAttrData> read_shared_attr_data(std::istream&& in) {
   }
   if (strips != kStripCount) data::integrity_failure(kCorrupted);
 
-  auto shared = std::make_shared<const SharedAttrData>(std::move(blocks));
+  std::shared_ptr<const SharedAttrData> shared;
+  try {
+    shared = std::make_shared<const SharedAttrData>(std::move(blocks));
+  } catch (const InvalidArgumentError& e) {
+    // What the blocks must satisfy is checked where they are built; here
+    // it is the file that is at fault.
+    data::integrity_failure(file.name, e.what());
+  }
   const std::vector<StripIndexEntry>& index = shared->strip_index();
   if (index[0].value != kFirstStripIndexEntry ||
       index[1].value != kSecondStripIndexEntry) {
@@ -113,21 +112,35 @@ std::shared_ptr<const SharedAttrData> read_shared_attr_data(std::istream&& in) {
 }
 
 AttrData read_attr_data(std::shared_ptr<const SharedAttrData> shared,
-                        std::istream&& in) {
-  data::DecryptingStream plain(in, kBlockOrderBufferSize);
-  // Whatever a short file does not supply stays zero.
-  std::uint8_t bytes[kBlockOrderBytes] = {};
+                        const data::FileBytes& file) {
+  if (file.bytes.size() != static_cast<std::size_t>(kBlockOrderFileSize)) {
+    data::integrity_failure(
+        file.name, "a block order has " + std::to_string(kBlockOrderFileSize) +
+                       " bytes, not " + std::to_string(file.bytes.size()));
+  }
+  std::istringstream encrypted(
+      std::string(file.bytes.begin(), file.bytes.end()));
+  data::DecryptingStream plain(encrypted, kBlockOrderBufferSize);
+  std::uint8_t bytes[kBlockOrderBytes];
   plain.read(reinterpret_cast<char*>(bytes), kBlockOrderBytes);
+  if (plain.gcount() != kBlockOrderBytes) {
+    data::integrity_failure(file.name, "the block order ends early");
+  }
 
   std::vector<int> block_order(kBlockCount);
+  std::vector<bool> seen(kBlockCount, false);
   for (int i = 0; i < kBlockCount; ++i) {
     const int block = data::decode_le<std::int16_t>(bytes + 2 * i);
-    if (block < 0 || block >= kBlockCount) {
-      data::integrity_failure("block order entry " + std::to_string(i) +
-                              " names block " + std::to_string(block) +
-                              ", outside 0.." +
-                              std::to_string(kBlockCount - 1));
+    if (block < 0 || block >= kBlockCount || seen[block]) {
+      data::integrity_failure(
+          file.name,
+          "block order entry " + std::to_string(i) + " names block " +
+              std::to_string(block) +
+              (block < 0 || block >= kBlockCount
+                   ? ", outside 0.." + std::to_string(kBlockCount - 1)
+                   : ", which an earlier entry names"));
     }
+    seen[block] = true;
     block_order[i] = block;
   }
   return AttrData(std::move(shared), std::move(block_order));

@@ -40,8 +40,12 @@
 #include <cstdint>
 #include <string>
 
+#include "data/language_files.h"
+
 namespace tessera {
 namespace autosuggest {
+
+inline constexpr char kAutosuggestExtension[] = ".autosuggest";
 
 // Offsets of the header fields.
 constexpr std::uint32_t kLevenshteinOffsetField = 4;
@@ -74,7 +78,7 @@ constexpr std::uint32_t related_map_entry_offset(std::uint32_t k) noexcept {
 // Name of the autosuggest file of the language with code `code`, relative to
 // the data directory: "languages/<code>/<code>.autosuggest".
 inline std::string autosuggest_file_name(const std::string& code) {
-  return "languages/" + code + "/" + code + ".autosuggest";
+  return data::language_file_name(code, kAutosuggestExtension);
 }
 
 }  // namespace autosuggest

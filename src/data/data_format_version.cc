@@ -1,13 +1,16 @@
 #include "data/data_format_version.h"
 
-#include "data/stream_reading.h"
+#include "data/file_bytes.h"
+#include "data/text_files_format.h"
 #include "tessera/version.h"
 
 namespace tessera {
 namespace data {
 
 std::string read_data_format_version(const FileSystem& file_system) {
-  return data::read_entire_file(file_system.open("data_format_version.txt"));
+  return read_file_bytes(file_system, kDataFormatVersionFileName,
+                         kMaxTextFileSize)
+      .text();
 }
 
 ErrorDescriptor is_data_format_version_valid(const std::string& version) {

@@ -14,7 +14,8 @@ namespace data {
 inline constexpr char kExpectedDataFormatVersion[] = "10";
 
 // The whole content of "data_format_version.txt", unchanged (no trimming).
-// Throws FileError when the file cannot be opened.
+// Throws FileError when the file cannot be opened or is larger than any
+// text file of a data directory (kMaxTextFileSize).
 std::string read_data_format_version(const FileSystem& file_system);
 
 // Code 0 with an empty message when `version` is exactly "10"; otherwise code

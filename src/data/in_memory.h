@@ -4,9 +4,11 @@
 
 #include <cstdint>
 #include <istream>
+#include <string>
 #include <vector>
 
-#include "data/fixed_width_reads.h"
+#include "data/byte_reader.h"
+#include "data/file_system.h"
 
 namespace tessera {
 namespace data {
@@ -15,26 +17,29 @@ namespace data {
 struct ReadFileLengthFromFile {};
 
 // The first L bytes of a framed data file, the length field included, so
-// that in-memory offsets equal file offsets. Immutable once built; movable,
-// not copyable. Any number of views may read it at once from any threads.
+// that in-memory offsets equal file offsets, and the file's name for the
+// messages of its readers. Immutable once built; movable, not copyable. Any
+// number of views may read it at once from any threads.
 class InMemory {
  public:
   class View;
 
-  // Holds `n` bytes read from the stream's current position.
-  // Throws FileError when `n` is negative or above kMaxDataFileLength, or
-  // when the stream ends before `n` bytes.
-  InMemory(std::istream& in, std::int32_t n);
+  // The framed file `name` of the data directory `files`. Throws FileError
+  // when it is missing (FileSystem::open), or as the stream constructor
+  // below does.
+  static InMemory open(const FileSystem& files, const std::string& name);
 
   // Reads the length L at the start of a freshly opened file, then holds the
-  // file's first L bytes. Throws FileError as
-  // read_length_from_istream_and_reset and read_vector_char do: over-large,
-  // negative or short length field, or a file shorter than L.
-  InMemory(std::istream& in, ReadFileLengthFromFile);
+  // file's first L bytes. Throws FileError as check_frame_length does
+  // (over-large, negative or short length field), or when the file is
+  // shorter than L.
+  InMemory(std::istream& in, ReadFileLengthFromFile,
+           std::string name = "in-memory data");
 
   // Holds `bytes` as they are (data made in memory rather than read from a
   // file). Throws FileError when there are more than kMaxDataFileLength.
-  explicit InMemory(std::vector<char> bytes);
+  explicit InMemory(std::vector<char> bytes,
+                    std::string name = "in-memory data");
 
   InMemory(InMemory&&) noexcept = default;
   InMemory& operator=(InMemory&&) noexcept = default;
@@ -46,34 +51,24 @@ class InMemory {
     return static_cast<std::int32_t>(bytes_.size());
   }
   const std::vector<char>& bytes() const noexcept { return bytes_; }
+  const std::uint8_t* data() const noexcept {
+    return reinterpret_cast<const std::uint8_t*>(bytes_.data());
+  }
+  // The name that messages about the file give: its path relative to the
+  // data directory when it was read from one.
+  const std::string& name() const noexcept { return name_; }
 
  private:
   std::vector<char> bytes_;
+  std::string name_;
 };
 
-// A cursor over an InMemory, starting at position 0. Holds no lock. The
+// A ByteReader over an InMemory, starting at position 0. Holds no lock. The
 // InMemory must outlive the view and must not be moved while it is in use.
-// Not thread-safe itself: each thread uses its own view.
-class InMemory::View : public FixedWidthReads<InMemory::View> {
+class InMemory::View : public ByteReader {
  public:
-  explicit View(const InMemory& source) noexcept;
-
-  // Moves to the absolute offset `position`. Throws FileError, leaving the
-  // position unchanged, unless 0 <= position <= size().
-  void seek(std::int64_t position);
-
-  std::int32_t position() const noexcept { return position_; }
-  std::int32_t size() const noexcept { return size_; }
-
-  // Copies `count` bytes from the current position into `out` and advances
-  // past them. Throws FileError, without reading or moving, when `count` is
-  // negative or more than size() - position() bytes are asked for.
-  void read_bytes(void* out, std::int32_t count);
-
- private:
-  const std::uint8_t* data_;
-  std::int32_t size_;
-  std::int32_t position_ = 0;
+  explicit View(const InMemory& source) noexcept
+      : ByteReader(source.data(), source.bytes().size(), source.name()) {}
 };
 
 }  // namespace data

@@ -1,67 +1,149 @@
 #include "data/on_disk.h"
 
+#include <errno.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
 #include <string>
 #include <utility>
 
+#include "data/byte_reader.h"
 #include "data/framing.h"
 #include "data/integrity.h"
+#include "tessera/error.h"
 
 namespace tessera {
 namespace data {
+namespace {
 
-OnDisk::OnDisk(std::ifstream&& stream)
-    : stream_(std::move(stream)), mutex_(std::make_unique<std::mutex>()) {
-  size_ = read_length_from_istream_and_reset(stream_);
-  // The file's size, measured as a 64-bit offset so that no file, however
-  // large, wraps around.
-  stream_.seekg(0, std::ios::end);
-  const std::int64_t file_size = stream_.tellg();
-  stream_.seekg(0);
-  if (!stream_ || file_size < 0) {
-    integrity_failure("cannot measure the size of the file");
+// Texts are read in chunks of this many bytes until their terminator shows:
+// enough for a word or a place name in one read.
+constexpr std::size_t kTextChunk = 64;
+
+}  // namespace
+
+OnDisk::OnDisk(const FileSystem& files, const std::string& name) : name_(name) {
+  const std::string path = files.root() + name;
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat status;
+  if (fd_ < 0 || fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    throw FileError(FileSystem::make_file_error(path));
   }
-  if (file_size < size_) {
-    integrity_failure("the file holds only " + std::to_string(file_size) +
-                      " of the " + std::to_string(size_) +
-                      " bytes it declares");
+  // A constructor that throws runs no destructor: the file is closed by
+  // hand before the error goes on.
+  try {
+    std::uint8_t field[kLengthFieldSize];
+    const ssize_t got = ::pread(fd_, field, sizeof field, 0);
+    if (got != static_cast<ssize_t>(sizeof field)) {
+      integrity_failure(name_,
+                        "the file is shorter than its 4-byte length field");
+    }
+    size_ = checked_frame_length(field, name_);
+    if (status.st_size < size_) {
+      integrity_failure(
+          name_, "the file holds only " + std::to_string(status.st_size) +
+                     " of the " + std::to_string(size_) + " bytes it declares");
+    }
+  } catch (...) {
+    ::close(fd_);
+    fd_ = -1;
+    throw;
   }
 }
 
-OnDisk::View::View(const OnDisk& source)
-    : source_(source), lock_(*source.mutex_) {}
+OnDisk::OnDisk(OnDisk&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      size_(other.size_),
+      name_(std::move(other.name_)) {}
 
-void OnDisk::View::seek(std::int64_t position) {
-  if (position < 0 || position > source_.size_) {
-    integrity_failure("offset " + std::to_string(position) +
-                      " lies outside the " + std::to_string(source_.size_) +
-                      " bytes of the data");
+OnDisk& OnDisk::operator=(OnDisk&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+    size_ = other.size_;
+    name_ = std::move(other.name_);
   }
-  source_.stream_.clear();
-  source_.stream_.seekg(position);
-  if (!source_.stream_) {
-    source_.position_ = -1;
-    integrity_failure("cannot seek to offset " + std::to_string(position));
-  }
-  source_.position_ = static_cast<std::int32_t>(position);
+  return *this;
 }
 
-void OnDisk::View::read_bytes(void* out, std::int32_t count) {
-  const std::int32_t position = source_.position_;
-  if (position < 0) {
-    integrity_failure("reading after a failed read without seeking first");
+OnDisk::~OnDisk() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void OnDisk::View::seek(std::uint64_t position) {
+  if (position > size()) {
+    fail("offset " + std::to_string(position) + " lies outside its " +
+         std::to_string(size()) + " bytes");
   }
-  if (count < 0 || count > source_.size_ - position) {
-    integrity_failure("reading " + std::to_string(count) + " bytes at offset " +
-                      std::to_string(position) + " passes the end of the " +
-                      std::to_string(source_.size_) + " bytes of the data");
+  position_ = static_cast<std::size_t>(position);
+}
+
+const std::uint8_t* OnDisk::View::take(std::size_t count, const char* what) {
+  checked_end(position_, count, size(), file(), what);
+  buffer_.resize(count);
+  pread_exactly(buffer_.data(), count, position_);
+  position_ += count;
+  return buffer_.data();
+}
+
+void OnDisk::View::read_bytes(void* out, std::size_t count) {
+  checked_end(position_, count, size(), file(), "bytes");
+  pread_exactly(out, count, position_);
+  position_ += count;
+}
+
+std::string_view OnDisk::View::read_text(char terminator) {
+  const std::size_t start = position_;
+  std::size_t scanned = 0;
+  buffer_.clear();
+  while (true) {
+    const std::size_t left = size() - start - scanned;
+    if (left == 0) {
+      fail("the text at offset " + std::to_string(start) +
+           " is not terminated before the end of the data");
+    }
+    const std::size_t chunk = left < kTextChunk ? left : kTextChunk;
+    buffer_.resize(scanned + chunk);
+    pread_exactly(buffer_.data() + scanned, chunk, start + scanned);
+    const void* end =
+        std::memchr(buffer_.data() + scanned,
+                    static_cast<unsigned char>(terminator), chunk);
+    if (end != nullptr) {
+      const auto length = static_cast<std::size_t>(
+          static_cast<const std::uint8_t*>(end) - buffer_.data());
+      position_ = start + length + 1;
+      return std::string_view(reinterpret_cast<const char*>(buffer_.data()),
+                              length);
+    }
+    scanned += chunk;
   }
-  source_.stream_.read(static_cast<char*>(out), count);
-  if (source_.stream_.gcount() != count) {
-    source_.position_ = -1;
-    integrity_failure("the file ends inside the " + std::to_string(count) +
-                      " bytes at offset " + std::to_string(position));
+}
+
+void OnDisk::View::fail(const std::string& detail) const {
+  integrity_failure(file(), detail);
+}
+
+void OnDisk::View::pread_exactly(void* out, std::size_t count,
+                                 std::size_t offset) const {
+  auto* bytes = static_cast<std::uint8_t*>(out);
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t got = ::pread(source_.fd_, bytes + done, count - done,
+                                static_cast<off_t>(offset + done));
+    if (got > 0) {
+      done += static_cast<std::size_t>(got);
+    } else if (got < 0 && errno == EINTR) {
+      continue;
+    } else {
+      fail("the file ends or fails inside the " + std::to_string(count) +
+           " bytes at offset " + std::to_string(offset) +
+           (got < 0 ? std::string(" (") + std::strerror(errno) + ")" : ""));
+    }
   }
-  source_.position_ = position + count;
 }
 
 }  // namespace data

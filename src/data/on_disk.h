@@ -1,82 +1,101 @@
-// A data file kept open and read on demand, one locked view at a time.
+// A data file kept open and read on demand with positional reads.
 #ifndef TESSERA_DATA_ON_DISK_H_
 #define TESSERA_DATA_ON_DISK_H_
 
+#include <cstddef>
 #include <cstdint>
-#include <fstream>
-#include <memory>
-#include <mutex>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "data/file_system.h"
 #include "data/fixed_width_reads.h"
 
 namespace tessera {
 namespace data {
 
-// An open framed data file and the mutex that serialises access to it.
-// Reads are confined to the first L bytes, the length the file declares, so
-// that it yields exactly what an InMemory of the same file holds. Movable,
-// not copyable. Thread-safe: all access goes through an OnDisk::View, which
-// holds the file's mutex for its whole lifetime.
+// An open framed data file. Reads are confined to the first L bytes, the
+// length the file declares, so that it yields exactly what an InMemory of
+// the same file holds. Every read is a positional read (pread) of just the
+// bytes asked for: nothing of the file is held in memory, and views share
+// no file position, so any number of threads may read through their own
+// views at once without a lock. Movable, not copyable; the file stays open
+// for the life of the object.
 class OnDisk {
  public:
   class View;
 
-  // Takes over `stream`, a freshly opened file, reads its length L and
-  // checks that the file holds at least L bytes.
-  // Throws FileError as read_length_from_istream_and_reset does (over-large,
-  // negative or short length field), or with an integrity-failure message
-  // when the file is shorter than L.
-  explicit OnDisk(std::ifstream&& stream);
+  // Opens the framed file `name` of the data directory `files`, reads its
+  // length L and checks that the file holds at least L bytes.
+  // Throws FileError with FileSystem::make_file_error of the full path when
+  // it cannot be opened, as checked_frame_length does for a bad length
+  // field, and with an integrity-failure message when the file is shorter
+  // than L.
+  OnDisk(const FileSystem& files, const std::string& name);
 
-  OnDisk(OnDisk&&) = default;
-  OnDisk& operator=(OnDisk&&) = default;
+  OnDisk(OnDisk&& other) noexcept;
+  OnDisk& operator=(OnDisk&& other) noexcept;
   OnDisk(const OnDisk&) = delete;
   OnDisk& operator=(const OnDisk&) = delete;
+  ~OnDisk();
 
   // L, the number of bytes that views may read.
   std::int32_t size() const noexcept { return size_; }
+  // The file's path relative to the data directory, for messages.
+  const std::string& name() const noexcept { return name_; }
 
  private:
-  // Guarded by *mutex_; a view changes them through a const OnDisk.
-  mutable std::ifstream stream_;
-  // The stream's position, or -1 after a failed read until the next seek.
-  mutable std::int32_t position_ = 0;
-  std::unique_ptr<std::mutex> mutex_;
+  int fd_ = -1;
   std::int32_t size_ = 0;
+  std::string name_;
 };
 
-// Locks the OnDisk's mutex from construction to destruction, so that one
-// seek-and-read sequence is never interleaved with another thread's. A view
-// has no position of its own: it reads at the file's current position, which
-// it must set with seek before reading. The OnDisk must outlive the view and
-// must not be moved while it is in use. A thread must not hold two views of
-// one OnDisk at once.
+// A cursor over an OnDisk, starting at position 0, with the interface of
+// ByteReader: every read is checked against L first and then read with one
+// pread. Not thread-safe itself; each thread uses its own view. The OnDisk
+// must outlive the view and must not be moved while it is in use.
 class OnDisk::View : public FixedWidthReads<OnDisk::View> {
  public:
-  explicit View(const OnDisk& source);
+  explicit View(const OnDisk& source) noexcept : source_(source) {}
   View(const View&) = delete;
   View& operator=(const View&) = delete;
 
-  // Moves the file to the absolute offset `position`. Throws FileError,
-  // leaving the position unchanged, unless 0 <= position <= size(), or when
-  // the stream cannot seek.
-  void seek(std::int64_t position);
+  std::size_t size() const noexcept {
+    return static_cast<std::size_t>(source_.size_);
+  }
+  std::size_t position() const noexcept { return position_; }
+  std::size_t remaining() const noexcept { return size() - position_; }
+  std::string_view file() const noexcept { return source_.name_; }
 
-  // The current absolute offset, or -1 after a failed read until the next
-  // seek.
-  std::int32_t position() const noexcept { return source_.position_; }
-  std::int32_t size() const noexcept { return source_.size_; }
+  // Moves to the absolute offset `position`. Throws FileError unless
+  // position <= size().
+  void seek(std::uint64_t position);
 
-  // Copies `count` bytes from the current position into `out` and advances
-  // past them. Throws FileError, without reading or moving, when `count` is
-  // negative or more than size() - position() bytes are asked for, and
-  // FileError when the stream fails to deliver them or no seek has followed
-  // an earlier failure.
-  void read_bytes(void* out, std::int32_t count);
+  // The next `count` bytes, advancing past them; valid until the next read
+  // through this view. Throws FileError when fewer than `count` bytes are
+  // left, or when the file cannot deliver them (it shrank, or a read error).
+  const std::uint8_t* take(std::size_t count, const char* what = "bytes");
+
+  // Reads the next `count` bytes into `out`. Throws as take does.
+  void read_bytes(void* out, std::size_t count);
+
+  // The bytes from the current position up to the first `terminator`, which
+  // is consumed and not returned; valid until the next read through this
+  // view. Throws FileError when the data ends before a terminator.
+  std::string_view read_text(char terminator);
+
+  // Throws FileError with "Integrity failure (data files corrupted): " +
+  // file() + ": " + `detail` + ".".
+  [[noreturn]] void fail(const std::string& detail) const;
 
  private:
+  // Reads `count` bytes at `offset` into `out`; requires the range to lie
+  // inside L.
+  void pread_exactly(void* out, std::size_t count, std::size_t offset) const;
+
   const OnDisk& source_;
-  std::lock_guard<std::mutex> lock_;
+  std::size_t position_ = 0;
+  std::vector<std::uint8_t> buffer_;
 };
 
 }  // namespace data

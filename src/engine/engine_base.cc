@@ -9,8 +9,7 @@
 #include "core/distance.h"
 #include "core/string_checks.h"
 #include "engine/address_from_ids.h"
-#include "engine/tsr_data_disk.h"
-#include "engine/tsr_data_memory.h"
+#include "engine/tsr_data.h"
 #include "tessera/error.h"
 #include "tessera/version.h"
 

@@ -2,34 +2,36 @@
 
 #include <utility>
 
+#include "core/string_checks.h"
 #include "engine/engine_base.h"
-#include "engine/loading.h"
-#include "engine/tsr_data_disk.h"
-#include "engine/tsr_data_memory.h"
+#include "engine/read_data.h"
+#include "engine/tsr_data.h"
 
 namespace tessera {
 namespace engine {
 
 std::unique_ptr<Engine> read_disk_engine(
-    std::shared_ptr<data::FileSystem> files) {
+    std::shared_ptr<const data::FileSystem> files) {
   return std::make_unique<EngineBase<TSRDataDisk>>(
-      read_disk_data(std::move(files)));
+      read_data<data::OnDisk>(std::move(files)));
 }
 
-std::unique_ptr<Engine> read_memory_engine(const data::FileSystem& files) {
-  return std::make_unique<EngineBase<TSRDataMemory>>(read_memory_data(files));
+std::unique_ptr<Engine> read_memory_engine(
+    std::shared_ptr<const data::FileSystem> files) {
+  return std::make_unique<EngineBase<TSRDataMemory>>(
+      read_data<data::InMemory>(std::move(files)));
 }
 
 }  // namespace engine
 
 std::unique_ptr<Engine> new_device_engine(std::string path) {
-  engine::assert_data_path_not_too_long(path);
+  core::assert_string_not_too_long(path);
   return engine::read_disk_engine(std::make_shared<data::FileSystem>(path));
 }
 
 std::unique_ptr<Engine> new_server_engine(std::string path) {
-  engine::assert_data_path_not_too_long(path);
-  return engine::read_memory_engine(data::FileSystem(path));
+  core::assert_string_not_too_long(path);
+  return engine::read_memory_engine(std::make_shared<data::FileSystem>(path));
 }
 
 }  // namespace tessera

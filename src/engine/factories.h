@@ -11,13 +11,14 @@ namespace tessera {
 namespace engine {
 
 // A disk-backed engine over the data directory of `files`, which the engine
-// keeps for files it opens later. Throws what read_disk_data throws.
+// keeps for files it opens later. Throws what read_data throws.
 std::unique_ptr<Engine> read_disk_engine(
-    std::shared_ptr<data::FileSystem> files);
+    std::shared_ptr<const data::FileSystem> files);
 
 // An in-memory engine over the data directory of `files`. Throws what
-// read_memory_data throws.
-std::unique_ptr<Engine> read_memory_engine(const data::FileSystem& files);
+// read_data throws.
+std::unique_ptr<Engine> read_memory_engine(
+    std::shared_ptr<const data::FileSystem> files);
 
 }  // namespace engine
 }  // namespace tessera

@@ -33,6 +33,8 @@
 namespace tessera {
 namespace find_country {
 
+inline constexpr char kCountriesFileName[] = "countries/countries.data";
+
 constexpr std::int64_t kXStepOffset = 4;
 constexpr std::int64_t kYStepOffset = 12;
 constexpr std::int64_t kXOriginOffset = 20;

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "data/file_values.h"
 #include "data/integrity.h"
+#include "find_country/countries_format.h"
 
 namespace tessera {
 namespace find_country {
@@ -24,7 +26,8 @@ std::vector<Country> split_codes(const std::string& text) {
   std::vector<Country> codes;
   codes.reserve(text.size() / 2);
   for (std::size_t i = 0; i < text.size(); i += 2) {
-    codes.emplace_back(text.substr(i, 2));
+    codes.push_back(
+        data::country_in_file(text.substr(i, 2), kCountriesFileName));
   }
   return codes;
 }

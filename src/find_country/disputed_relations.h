@@ -18,8 +18,8 @@ namespace find_country {
 // Throws FileError "Integrity failure (data files corrupted): countries.data
 // contains country codes with odd digits." for a line of odd length, and
 // "... contains invalid countries relations." for one shorter than four
-// characters. Throws InvalidArgumentError for a code that is not two
-// upper-case letters.
+// characters, and with an integrity-failure message naming the file for a
+// code that is not two upper-case letters.
 std::map<Country, std::vector<Country>> reformat_disputed_relations(
     const std::vector<std::string>& lines);
 
@@ -31,8 +31,8 @@ std::map<Country, std::vector<Country>> reformat_disputed_relations(
 // reformat_disputed_relations (odd length; fewer than two outlines), or when
 // a key or value of `disputed`, examined in key order, names no outline
 // ("countries.data reference unavailable country code - \"QQ\"", the
-// message then ending in two full stops). Throws InvalidArgumentError for a
-// code in `codes` that is not two upper-case letters.
+// message then ending in two full stops), or when a code in `codes` is not
+// two upper-case letters.
 void validate_disputed_areas(
     const std::map<Country, std::vector<Country>>& disputed,
     const std::vector<char>& codes);

@@ -8,9 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "data/byte_reader.h"
+#include "data/file_values.h"
 #include "data/in_memory.h"
 #include "data/integrity.h"
-#include "data/read_line.h"
 #include "find_country/countries_format.h"
 #include "find_country/disputed_relations.h"
 
@@ -18,46 +19,12 @@ namespace tessera {
 namespace find_country {
 namespace {
 
-// Checks that `count` entries of `entry_size` bytes starting at `position`
-// lie inside `size` bytes; `what` names the table in the message.
-void check_table(std::int64_t position, std::int64_t count,
-                 std::int64_t entry_size, std::int64_t size,
-                 const std::string& what) {
-  if (position > size || count > (size - position) / entry_size) {
-    data::integrity_failure("the " + what + " of " + std::to_string(count) +
-                            " entries at offset " + std::to_string(position) +
-                            " does not fit in the " + std::to_string(size) +
-                            " bytes of countries.data");
-  }
-}
-
 // Reads the record position stored in entry `index` of the table at `table`
 // and moves the view there.
 template <typename View>
-void seek_record(View& view, std::int64_t table, std::int64_t index,
-                 const char* what) {
-  view.seek(table + kPositionSize * index);
-  const std::uint32_t position = view.read_u32();
-  if (position >= static_cast<std::uint32_t>(view.size())) {
-    data::integrity_failure(
-        std::string("the record of ") + what + " " + std::to_string(index) +
-        " starts at offset " + std::to_string(position) + ", outside the " +
-        std::to_string(view.size()) + " bytes of countries.data");
-  }
-  view.seek(position);
-}
-
-// Throws unless `count` entries of `entry_size` bytes remain in the view.
-template <typename View>
-void check_remaining(const View& view, std::int64_t count,
-                     std::int64_t entry_size, const char* what,
-                     std::int64_t index) {
-  if (count > (view.size() - view.position()) / entry_size) {
-    data::integrity_failure(std::string(what) + " " + std::to_string(index) +
-                            " declares " + std::to_string(count) +
-                            " entries, running past the end of "
-                            "countries.data");
-  }
+void seek_record(View& view, std::int64_t table, std::int64_t index) {
+  view.seek(static_cast<std::uint64_t>(table + kPositionSize * index));
+  view.seek(view.read_u32());
 }
 
 }  // namespace
@@ -66,11 +33,6 @@ template <typename Source>
 LocatedCountryFinder<Source>::LocatedCountryFinder(Source&& source)
     : source(std::move(source)) {
   typename Source::View view(this->source);
-  const std::int64_t size = view.size();
-  if (size < kHeaderSize) {
-    data::integrity_failure("countries.data has only " + std::to_string(size) +
-                            " bytes, too few for its header");
-  }
   view.seek(kXStepOffset);
   x_step = view.read_f64();
   y_step = view.read_f64();
@@ -80,23 +42,23 @@ LocatedCountryFinder<Source>::LocatedCountryFinder(Source&& source)
   arc_count = view.read_u32();
   relation_count = view.read_u32();
 
-  check_table(kHeaderSize, polygon_count, kPerPolygonSize, size,
-              "polygon tables");
+  const std::string_view file = view.file();
+  data::checked_count(polygon_count, kPerPolygonSize, view.remaining(), file,
+                      "polygons");
   polygon_table =
       static_cast<std::uint32_t>(polygon_table_position(polygon_count));
   arc_table = static_cast<std::uint32_t>(arc_table_position(polygon_count));
-  check_table(arc_table, arc_count, kPositionSize, size, "arc table");
+  data::checked_count(arc_count, kPositionSize, view.size() - arc_table, file,
+                      "arcs");
   const std::int64_t line_table = line_table_position(polygon_count, arc_count);
-  check_table(line_table, relation_count, kPositionSize, size,
-              "disputed-area table");
+  data::checked_count(relation_count, kPositionSize,
+                      view.size() - static_cast<std::size_t>(line_table), file,
+                      "disputed-area lines");
 
   codes.resize(kCodeSize * polygon_count);
-  if (!codes.empty()) {
-    view.seek(codes_position());
-    view.read_bytes(codes.data(), static_cast<std::int32_t>(codes.size()));
-  }
+  view.seek(codes_position());
+  view.read_bytes(codes.data(), codes.size());
   boxes.reserve(4 * std::size_t{polygon_count});
-  view.seek(boxes_position(polygon_count));
   for (std::uint32_t i = 0; i < 4 * polygon_count; ++i) {
     boxes.push_back(view.read_u16());
   }
@@ -104,8 +66,8 @@ LocatedCountryFinder<Source>::LocatedCountryFinder(Source&& source)
   std::vector<std::string> lines;
   lines.reserve(relation_count);
   for (std::uint32_t k = 0; k < relation_count; ++k) {
-    seek_record(view, line_table, k, "disputed-area line");
-    lines.push_back(data::read_line(view, kLineEnd));
+    seek_record(view, line_table, k);
+    lines.emplace_back(view.read_text(kLineEnd));
   }
   disputed = reformat_disputed_relations(lines);
   validate_disputed_areas(disputed, codes);
@@ -133,23 +95,24 @@ bool LocatedCountryFinder<Source>::point_is_in_bounding_box(
 template <typename Source>
 Polygon LocatedCountryFinder<Source>::read_polygon(int polygon) const {
   if (polygon < 0 || static_cast<std::uint32_t>(polygon) >= polygon_count) {
-    data::integrity_failure(
-        "polygon " + std::to_string(polygon) + " lies outside the " +
-        std::to_string(polygon_count) + " polygons of countries.data");
+    data::integrity_failure(source.name(),
+                            "polygon " + std::to_string(polygon) +
+                                " lies outside its " +
+                                std::to_string(polygon_count) + " polygons");
   }
   typename Source::View view(source);
-  seek_record(view, polygon_table, polygon, "polygon");
+  seek_record(view, polygon_table, polygon);
   Polygon result;
   result.n = view.read_u16();
-  check_remaining(view, result.n, 2, "polygon", polygon);
+  data::checked_count(result.n, 2, view.remaining(), view.file(),
+                      "arc references of a polygon");
   result.arcs.reserve(result.n);
   for (int k = 0; k < result.n; ++k) {
     const std::int16_t reference = view.read_i16();
     const std::int32_t arc = reference >= 0 ? reference : ~reference;
     if (static_cast<std::uint32_t>(arc) >= arc_count) {
-      data::integrity_failure("polygon " + std::to_string(polygon) +
-                              " refers to arc " + std::to_string(arc) +
-                              " of only " + std::to_string(arc_count));
+      view.fail("polygon " + std::to_string(polygon) + " refers to arc " +
+                std::to_string(arc) + " of only " + std::to_string(arc_count));
     }
     result.arcs.push_back(reference);
   }
@@ -159,17 +122,18 @@ Polygon LocatedCountryFinder<Source>::read_polygon(int polygon) const {
 template <typename Source>
 Arc LocatedCountryFinder<Source>::read_arc(int arc) const {
   if (arc < 0 || static_cast<std::uint32_t>(arc) >= arc_count) {
-    data::integrity_failure("arc " + std::to_string(arc) +
-                            " lies outside the " + std::to_string(arc_count) +
-                            " arcs of countries.data");
+    data::integrity_failure(
+        source.name(), "arc " + std::to_string(arc) + " lies outside its " +
+                           std::to_string(arc_count) + " arcs");
   }
   typename Source::View view(source);
-  seek_record(view, arc_table, arc, "arc");
+  seek_record(view, arc_table, arc);
   Arc result;
   result.n = view.read_u16();
   result.x0 = view.read_u16();
   result.y0 = view.read_u16();
-  check_remaining(view, result.n, 2, "arc", arc);
+  data::checked_count(result.n, 2, view.remaining(), view.file(),
+                      "steps of an arc");
   result.steps.reserve(result.n);
   for (int k = 0; k < result.n; ++k) {
     const std::int8_t dx = view.read_i8();

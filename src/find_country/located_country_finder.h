@@ -31,8 +31,7 @@ class LocatedCountryFinder : public CountryFinder {
   // code, box and position tables do not fit in the file, when a line
   // position lies outside the file or a line has no line feed before the end
   // of the file, and on the failures of reformat_disputed_relations and
-  // validate_disputed_areas. Throws InvalidArgumentError for a code that is
-  // not two upper-case letters.
+  // validate_disputed_areas (malformed codes among them).
   explicit LocatedCountryFinder(Source&& source);
 
   LocatedCountryFinder(LocatedCountryFinder&&) = default;

@@ -24,6 +24,8 @@
 namespace tessera {
 namespace find_nearest_place {
 
+inline constexpr char kKdTreeFileName[] = "nearest_place_finder/kdtree.data";
+
 constexpr std::int32_t kLeafSpanOffset = 4;
 constexpr std::int32_t kNodeCountOffset = 8;
 constexpr std::int32_t kPointLimitOffset = 12;

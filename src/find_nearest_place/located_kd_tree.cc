@@ -34,11 +34,6 @@ std::uint32_t candidates(std::uint32_t leaf_span,
 template <typename Source>
 Header read_header(const Source& source) {
   typename Source::View view(source);
-  const std::int64_t size = view.size();
-  if (size < kNodeTableOffset) {
-    data::integrity_failure("the place tree has only " + std::to_string(size) +
-                            " bytes, too few for its header");
-  }
   view.seek(kLeafSpanOffset);
   Header header;
   header.leaf_span = view.read_u32();
@@ -46,22 +41,19 @@ Header read_header(const Source& source) {
   header.point_limit = view.read_u32();
   const std::uint32_t span = header.leaf_span;
   if (span == 0 || span > kMaxLeafSpan || (span & (span - 1)) != 0) {
-    data::integrity_failure("the place tree's leaf span " +
-                            std::to_string(span) +
-                            " is not a power of two up to 2^30");
+    view.fail("the leaf span " + std::to_string(span) +
+              " is not a power of two up to 2^30");
   }
   if (header.node_count < span - 1) {
-    data::integrity_failure(
-        "the place tree has " + std::to_string(header.node_count) +
-        " nodes, too few for a leaf span of " + std::to_string(span));
+    view.fail("there are " + std::to_string(header.node_count) +
+              " nodes, too few for a leaf span of " + std::to_string(span));
   }
-  // All terms are below 2^36, so the sums cannot overflow 64 bits.
-  const std::int64_t end =
+  // All terms are below 2^36, so the sum cannot overflow 64 bits.
+  const std::uint64_t end =
       leaf_offset(header.node_count, candidates(span, header.point_limit));
-  if (end > size) {
-    data::integrity_failure(
-        "the nodes and points of the place tree need " + std::to_string(end) +
-        " bytes, more than the file's " + std::to_string(size));
+  if (end > view.size()) {
+    view.fail("the nodes and points need " + std::to_string(end) +
+              " bytes, more than the file's " + std::to_string(view.size()));
   }
   return header;
 }
@@ -142,8 +134,8 @@ std::int32_t LocatedKDTree<Source>::read_split(std::uint32_t node) const {
 template <typename Source>
 Point LocatedKDTree<Source>::read_point(int i) const {
   if (i < 0 || static_cast<std::uint32_t>(i) >= place_count()) {
-    data::integrity_failure("leaf " + std::to_string(i) +
-                            " of the place tree holds no place");
+    data::integrity_failure(source.name(),
+                            "leaf " + std::to_string(i) + " holds no place");
   }
   std::uint32_t a;
   std::uint32_t b;
@@ -154,8 +146,8 @@ Point LocatedKDTree<Source>::read_point(int i) const {
     b = view.read_u32();
   }
   if (a >= kQuantisationSteps || b >= kQuantisationSteps) {
-    data::integrity_failure("leaf " + std::to_string(i) +
-                            " of the place tree lies outside the grid");
+    data::integrity_failure(
+        source.name(), "leaf " + std::to_string(i) + " lies outside the grid");
   }
   return Point::from_coords(leaf_position(a, b));
 }

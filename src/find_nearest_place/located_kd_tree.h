@@ -17,9 +17,8 @@ namespace find_nearest_place {
 
 // A KDTree over the file held by `Source`, data::OnDisk or
 // data::InMemory; both give identical results. Nodes and points are
-// read as the search visits them, each read under its own short-lived view
-// (for OnDisk, the file's lock is held for that read only). Owns its source;
-// movable, not copyable. Thread-safe.
+// read as the search visits them, each through its own short-lived view.
+// Owns its source; movable, not copyable. Thread-safe.
 template <typename Source>
 class LocatedKDTree : public KDTree {
  public:

@@ -6,10 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "data/byte_reader.h"
+#include "data/file_values.h"
 #include "data/in_memory.h"
 #include "data/integrity.h"
 #include "data/on_disk.h"
-#include "data/read_line.h"
 #include "find_nearest_place/places_format.h"
 
 namespace tessera {
@@ -27,45 +28,44 @@ template <typename Source>
 PlacesHeader read_places_header(const Source& places,
                                 std::uint32_t place_count) {
   typename Source::View view(places);
-  const std::int64_t size = view.size();
-  if (size < kNameLanguagesOffset) {
-    data::integrity_failure("the places file has only " + std::to_string(size) +
-                            " bytes, too few for its header");
-  }
   view.seek(kTablePositionOffset);
   PlacesHeader header;
   header.table_position = view.read_u32();
   const std::uint32_t language_count = view.read_u32();
-  const std::int64_t table_end = std::int64_t{header.table_position} +
-                                 std::int64_t{kRecordOffsetSize} * place_count;
-  if (table_end > size) {
-    data::integrity_failure(
-        "the place table at offset " + std::to_string(header.table_position) +
-        " does not hold the " + std::to_string(place_count) +
-        " places of the tree within the file's " + std::to_string(size) +
-        " bytes");
-  }
+  data::checked_end(header.table_position,
+                    std::uint64_t{kRecordOffsetSize} * place_count, view.size(),
+                    view.file(), "the place table");
   // Each code takes at least its line feed, so a count beyond the rest of
   // the file is corrupt; checking first keeps the loop short.
-  if (language_count > size - kNameLanguagesOffset) {
-    data::integrity_failure("the places file declares " +
-                            std::to_string(language_count) +
-                            " name languages, more than its " +
-                            std::to_string(size) + " bytes can hold");
-  }
+  data::checked_count(language_count, 1, view.remaining(), view.file(),
+                      "name languages");
   for (std::uint32_t k = 0; k < language_count; ++k) {
-    header.name_languages.emplace_back(data::read_line(view, kLineEnd));
+    header.name_languages.push_back(data::language_in_file(
+        std::string(view.read_text(kLineEnd)), view.file()));
   }
   return header;
 }
 
+// Checks that the file ends exactly where its rules do and that each rule
+// names a language, so that no query meets a damaged rule. A count below 1
+// means no rules, so nothing may follow it: a damaged count must not drop
+// the rules silently.
 template <typename Source>
-void check_rule_table(const Source& syntax) {
+void check_rules(const Source& syntax) {
   typename Source::View view(syntax);
-  if (view.size() < kRuleTableOffset) {
-    data::integrity_failure("the syntax file has only " +
-                            std::to_string(view.size()) +
-                            " bytes, too few for its header");
+  view.seek(kRuleCountOffset);
+  const std::int32_t declared = view.read_i32();
+  const std::uint32_t count =
+      declared < 1 ? 0 : static_cast<std::uint32_t>(declared);
+  if (view.remaining() / kRuleSize != count ||
+      view.remaining() % kRuleSize != 0) {
+    view.fail("the count says " + std::to_string(declared) + " rules, but " +
+              std::to_string(view.remaining()) + " bytes follow it");
+  }
+  for (std::uint32_t r = 0; r < count; ++r) {
+    const std::uint8_t* rule = view.take(kRuleSize, "a rule");
+    data::language_in_file(std::string(reinterpret_cast<const char*>(rule), 2),
+                           view.file());
   }
 }
 
@@ -81,7 +81,7 @@ LocatedNearestPlaceFinder<Source>::LocatedNearestPlaceFinder(
       read_places_header(this->places, this->tree.place_count());
   table_position = header.table_position;
   name_languages = std::move(header.name_languages);
-  check_rule_table(this->syntax);
+  check_rules(this->syntax);
 }
 
 template <typename Source>
@@ -99,10 +99,11 @@ LocatedNearestPlaceFinder<Source>::select_alternate(const std::string& line,
                               : static_cast<unsigned char>(line[start]) -
                                     kFirstLanguageLetter;
     if (k < 0 || static_cast<std::size_t>(k) >= name_languages.size()) {
-      data::integrity_failure("a translation field of the place line \"" +
-                              line + "\" names none of the " +
-                              std::to_string(name_languages.size()) +
-                              " name languages");
+      data::integrity_failure(
+          places.name(), "a translation field of the place line \"" +
+                             data::printable(line) + "\" names none of the " +
+                             std::to_string(name_languages.size()) +
+                             " name languages");
     }
     if (name_languages[k] == language) {
       return {line.substr(start + 1, length - 1), true};
@@ -117,18 +118,15 @@ int LocatedNearestPlaceFinder<Source>::select_rule(
   typename Source::View view(syntax);
   view.seek(kRuleCountOffset);
   const std::int32_t count = view.read_i32();
-  if (count < 1) return kDefaultRule;
-  if (count > (view.size() - kRuleTableOffset) / kRuleSize) {
-    data::integrity_failure("the syntax file declares " +
-                            std::to_string(count) + " rules, more than its " +
-                            std::to_string(view.size()) + " bytes can hold");
-  }
+  // The constructor checked that the rules fit in the file and name
+  // languages; a file changed since is still read safely.
   for (std::int32_t r = 0; r < count; ++r) {
-    std::string code(2, '\0');
-    code[0] = static_cast<char>(view.read_u8());
-    code[1] = static_cast<char>(view.read_u8());
-    const std::uint16_t flags = view.read_u16();
-    if (Language(code) == language) return flags & kRuleFlagMask;
+    const std::uint8_t* rule = view.take(kRuleSize, "a rule");
+    const Language code = data::language_in_file(
+        std::string(reinterpret_cast<const char*>(rule), 2), view.file());
+    if (code == language) {
+      return data::decode_le<std::uint16_t>(rule + 2) & kRuleFlagMask;
+    }
   }
   return kDefaultRule;
 }
@@ -146,25 +144,14 @@ Optional<std::string> LocatedNearestPlaceFinder<Source>::nearest_to(
   {
     typename Source::View view(places);
     // The constructor checked that the table holds every place of the tree.
-    view.seek(std::int64_t{table_position} +
-              std::int64_t{kRecordOffsetSize} * i);
-    const std::uint32_t record = view.read_u32();
-    if (record >= static_cast<std::uint32_t>(view.size())) {
-      data::integrity_failure("the record of place " + std::to_string(i) +
-                              " at offset " + std::to_string(record) +
-                              " lies outside the places file");
-    }
-    view.seek(record);
+    view.seek(std::uint64_t{table_position} +
+              std::uint64_t{kRecordOffsetSize} * static_cast<unsigned>(i));
+    view.seek(view.read_u32());
     qualifier = view.read_u32();
-    name_line = data::read_line(view, kLineEnd);
+    name_line = view.read_text(kLineEnd);
     if (qualifier != 0) {
-      if (qualifier >= static_cast<std::uint32_t>(view.size())) {
-        data::integrity_failure("the qualifier of place " + std::to_string(i) +
-                                " at offset " + std::to_string(qualifier) +
-                                " lies outside the places file");
-      }
       view.seek(qualifier);
-      qualifier_line = data::read_line(view, kLineEnd);
+      qualifier_line = view.read_text(kLineEnd);
     }
   }
 

@@ -30,11 +30,12 @@ class LocatedNearestPlaceFinder : public NearestPlaceFinder {
  public:
   // Takes the three parts and reads the table position and the name
   // languages of the places file.
-  // Throws FileError with an integrity-failure message when the places file
-  // is too short for its header, its name languages run to the end of the
-  // file, its table does not hold an entry for every place of the tree, or
-  // the syntax file is too short for its rule count; InvalidArgumentError
-  // when a name language is not a known code.
+  // Throws FileError with an integrity-failure message naming the file when
+  // the places file is too short for its header, its name languages run to
+  // the end of the file or are not language codes, or its table does not
+  // hold an entry for every place of the tree; or when the syntax file does
+  // not end exactly where its rules do (a count below 1 means no rules) or a
+  // rule names no language.
   LocatedNearestPlaceFinder(Source&& places, LocatedKDTree<Source>&& tree,
                             Source&& syntax);
 
@@ -60,8 +61,8 @@ class LocatedNearestPlaceFinder : public NearestPlaceFinder {
 
   // The joining flags (0 ... 7) of the first rule for `language`, or 6
   // (name, ", ", qualifier) when there is none. Throws FileError when the
-  // rules run past the end of the file and InvalidArgumentError when a rule
-  // read before the match has an unknown language code.
+  // rules run past the end of the file or a rule read before the match has
+  // an unknown language code (the constructor checked both).
   int select_rule(const Language& language) const;
 
  private:

@@ -19,8 +19,7 @@ class NearestPlaceFinder {
   // The phrase for the place nearest to `position` within `radius_m`
   // metres, in `language` where translated: its name, and its qualifier
   // joined as the language's rule says. Empty when no place is near enough.
-  // Throws FileError when the data turns out to be corrupt, and
-  // InvalidArgumentError for a joining rule with an unknown language code.
+  // Throws FileError when the data turns out to be corrupt.
   virtual Optional<std::string> nearest_to(const Coordinates& position,
                                            Language language,
                                            int radius_m) const = 0;

@@ -29,6 +29,9 @@
 namespace tessera {
 namespace find_nearest_place {
 
+inline constexpr char kPlacesFileName[] = "nearest_place_finder/places.data";
+inline constexpr char kSyntaxFileName[] = "nearest_place_finder/syntax.data";
+
 constexpr std::int32_t kPlaceCountOffset = 4;
 constexpr std::int32_t kTablePositionOffset = 8;
 constexpr std::int32_t kNameLanguageCountOffset = 12;

@@ -2,14 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <istream>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/utf16.h"
-#include "data/integrity.h"
+#include "data/byte_reader.h"
 #include "normalise/ntable_format.h"
 #include "tessera/error.h"
 
@@ -83,24 +81,18 @@ std::u16string Normaliser::normalise_u8(const std::string& s) const {
   return normalise_u16(core::to_u16string(s));
 }
 
-Normaliser read_normaliser(std::istream&& in) {
+Normaliser read_normaliser(const data::FileBytes& file) {
+  data::ByteReader in = file.reader();
   std::vector<std::u16string> table;
   table.reserve(kEntryCount);
-  std::istreambuf_iterator<char> byte(in);
-  const std::istreambuf_iterator<char> end;
   std::u16string entry;
   while (table.size() < kEntryCount) {
-    std::uint8_t pair[2];
-    for (std::uint8_t& b : pair) {
-      if (byte == end) {
-        data::integrity_failure("the normalisation table ends inside entry " +
-                                std::to_string(table.size()) + " of " +
-                                std::to_string(kEntryCount));
-      }
-      b = static_cast<std::uint8_t>(*byte);
-      ++byte;
+    if (in.remaining() < 2) {
+      in.fail("the normalisation table ends inside entry " +
+              std::to_string(table.size()) + " of " +
+              std::to_string(kEntryCount));
     }
-    const auto unit = static_cast<char16_t>(pair[0] | pair[1] << 8);
+    const auto unit = static_cast<char16_t>(in.read_u16());
     if (unit == kTerminator) {
       table.push_back(std::move(entry));
       entry.clear();

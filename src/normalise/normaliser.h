@@ -2,9 +2,10 @@
 #ifndef TESSERA_NORMALISE_NORMALISER_H_
 #define TESSERA_NORMALISE_NORMALISER_H_
 
-#include <istream>
 #include <string>
 #include <vector>
+
+#include "data/file_bytes.h"
 
 namespace tessera {
 namespace normalise {
@@ -33,11 +34,11 @@ class Normaliser {
   std::vector<std::u16string> table;
 };
 
-// Reads a normalisation table from `in`, positioned at the first byte of
-// "ntable.data" (which has no length word). Throws FileError with an
-// integrity-failure message when the stream ends before all 65,536 entries
-// have been read with their terminators.
-Normaliser read_normaliser(std::istream&& in);
+// Reads a normalisation table from the bytes of "ntable.data" (which has no
+// length word). Throws FileError with an integrity-failure message naming
+// the file when it ends before all 65,536 entries have been read with their
+// terminators. Bytes after the last entry are not read.
+Normaliser read_normaliser(const data::FileBytes& file);
 
 }  // namespace normalise
 }  // namespace tessera

@@ -15,6 +15,8 @@
 namespace tessera {
 namespace normalise {
 
+inline constexpr char kNtableFileName[] = "normalisation/ntable.data";
+
 constexpr std::size_t kEntryCount = 65536;
 constexpr char16_t kTerminator = 0;
 

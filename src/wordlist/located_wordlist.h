@@ -16,9 +16,8 @@ namespace wordlist {
 
 // A Wordlist over a ".wordlist" file held by `Source`, data::OnDisk or
 // data::InMemory; both give identical results. Nothing is cached:
-// every call reads the file through a short-lived view (for OnDisk under the
-// file's lock, released on every exit). Owns its source; movable, not
-// copyable. Thread-safe.
+// every call reads the file through a short-lived view of its own. Owns its
+// source; movable, not copyable. Thread-safe.
 template <typename Source>
 class LocatedWordlist : public Wordlist {
  public:

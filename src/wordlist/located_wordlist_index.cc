@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "data/byte_reader.h"
 #include "data/integrity.h"
 #include "wordlist/jenkins_hash.h"
 #include "wordlist/word_index_format.h"
@@ -16,24 +17,12 @@ LocatedWordlistIndex<Source>::LocatedWordlistIndex(
     const std::vector<Language>& languages, Source&& source)
     : languages(languages), source(std::move(source)), seeds{}, size(0) {
   typename Source::View view(this->source);
-  if (view.size() < static_cast<std::int32_t>(format::kSlotsOffset)) {
-    data::integrity_failure("the word index holds " +
-                            std::to_string(view.size()) +
-                            " bytes, too few for its header");
-  }
   view.seek(format::kSeedsOffset);
   for (std::uint32_t& seed : seeds) seed = view.read_u32();
   size = view.read_u32();
-  if (size == 0) {
-    data::integrity_failure("the word index has a table of 0 slots");
-  }
-  const std::uint32_t room =
-      static_cast<std::uint32_t>(view.size()) - format::kSlotsOffset;
-  if (size > room / format::kSlotSize) {
-    data::integrity_failure("the word index declares " + std::to_string(size) +
-                            " slots, but its file holds room for only " +
-                            std::to_string(room / format::kSlotSize));
-  }
+  if (size == 0) view.fail("the word index has a table of 0 slots");
+  data::checked_count(size, format::kSlotSize, view.remaining(), view.file(),
+                      "slots");
 }
 
 template <typename Source>
@@ -61,10 +50,10 @@ LocatedWordlistIndex<Source>::guess_language_and_offset(
   const std::uint32_t number = format::language_number(slot);
   if (number == 0) return {};
   if (number > languages.size()) {
-    data::integrity_failure("slot " + std::to_string(positions[k]) +
-                            " of the word index holds language number " +
-                            std::to_string(number) + " of a list of " +
-                            std::to_string(languages.size()));
+    data::integrity_failure(
+        source.name(), "slot " + std::to_string(positions[k]) +
+                           " holds language number " + std::to_string(number) +
+                           " of a list of " + std::to_string(languages.size()));
   }
   return std::make_pair(languages[number - 1],
                         static_cast<int>(format::record_offset(slot)));

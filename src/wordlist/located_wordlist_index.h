@@ -28,8 +28,8 @@ class LocatedWordlistIndex : public WordlistIndex {
  public:
   // Copies `languages`, the list that slot language numbers count in (1 is
   // its first entry), takes over `source` and reads the seeds and the table
-  // size. Throws FileError when the file is too short for its header, when
-  // the table size is 0, or when the file is too short for the table.
+  // size. Throws FileError naming the file when it is too short for its
+  // header or for its table, or when the table size is 0.
   LocatedWordlistIndex(const std::vector<Language>& languages, Source&& source);
 
   LocatedWordlistIndex(LocatedWordlistIndex&&) = default;

@@ -16,9 +16,19 @@
 #define TESSERA_WORDLIST_WORDLIST_FORMAT_H_
 
 #include <cstdint>
+#include <string>
+
+#include "data/language_files.h"
 
 namespace tessera {
 namespace wordlist {
+
+inline constexpr char kWordlistExtension[] = ".wordlist";
+
+// The wordlist of the language `code`: "languages/<code>/<code>.wordlist".
+inline std::string wordlist_file_name(const std::string& code) {
+  return data::language_file_name(code, kWordlistExtension);
+}
 
 constexpr std::int32_t kWordCountOffset = 4;
 constexpr std::int32_t kTextOffsetTableOffset = 8;

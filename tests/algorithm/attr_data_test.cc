@@ -14,6 +14,7 @@
 #include "mkdata/algorithm/attr_test_fixture.h"
 #include "mkdata/algorithm/blocks_writer.h"
 #include "tessera/error.h"
+#include "testing/data_files.h"
 
 namespace tessera {
 namespace algorithm {
@@ -143,8 +144,8 @@ TEST(AttrData, LookupsMatchANaiveWalkOfTheWorld) {
   const test::ProceduralAttr& world = test::procedural_attr();
   const mkdata::LanguageBlockOrder& language = world.data.block_orders[2];
   const AttrData attr = read_attr_data(
-      world.shared, std::istringstream(test::as_string(
-                        mkdata::write_block_order(language.block_order))));
+      world.shared,
+      test::file_bytes(mkdata::write_block_order(language.block_order)));
 
   std::int64_t ordinal = 0;
   std::int64_t visited = 0;

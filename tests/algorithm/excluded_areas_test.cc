@@ -10,6 +10,7 @@
 
 #include "algorithm/column_table.h"
 #include "tessera/error.h"
+#include "testing/data_files.h"
 
 namespace tessera {
 namespace algorithm {
@@ -31,8 +32,7 @@ std::string le32(std::initializer_list<std::int64_t> values) {
 }
 
 ExcludedAreas read(const std::string& small, const std::string& large) {
-  return read_excluded_areas(std::istringstream(small),
-                             std::istringstream(large));
+  return read_excluded_areas(test::file_bytes(small), test::file_bytes(large));
 }
 
 const std::string kNoStrips = le32({0});
@@ -94,17 +94,21 @@ TEST(ExcludedAreas, RejectsCellsOutsideTheGrid) {
   }
 }
 
+// A count below 1 means no strips, so nothing may follow it: a damaged
+// count (0x80000000) must not silently drop the strips after it.
 TEST(ExcludedAreas, StripCountBelowOneMeansNone) {
-  for (const std::int64_t count : {0, -5}) {
+  for (const std::int64_t count : {0, -5, -2147483647 - 1}) {
     SCOPED_TRACE(count);
-    const ExcludedAreas areas = read(kNoRectangles, le32({count, 100, 10, 20}));
+    const ExcludedAreas areas = read(kNoRectangles, le32({count}));
     ASSERT_EQ(areas.large_strips().size(), 4320u);
     for (const auto& row : areas.large_strips()) EXPECT_TRUE(row.empty());
+    EXPECT_THROW(read(kNoRectangles, le32({count, 100, 10, 20})), FileError);
   }
 }
 
-// Every shorter prefix of either file is rejected, whatever its length.
-TEST(ExcludedAreas, TruncatedFilesFail) {
+// Every shorter prefix of either file is rejected, whatever its length, and
+// so is a byte after the last record.
+TEST(ExcludedAreas, FilesMustEndWhereTheirCountsSay) {
   const std::string small = le32({2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
   const std::string large = le32({2, 1, 2, 3, 4, 5, 6});
   ASSERT_NO_THROW(read(small, large));
@@ -116,11 +120,13 @@ TEST(ExcludedAreas, TruncatedFilesFail) {
     SCOPED_TRACE(testing::Message() << "large strips cut to " << n);
     EXPECT_THROW(read(small, large.substr(0, n)), FileError);
   }
-  // A count far beyond the data fails at the end of the data.
+  EXPECT_THROW(read(small + '\0', large), FileError);
+  EXPECT_THROW(read(small, large + '\0'), FileError);
+  // A count far beyond the data is refused before anything is read.
   expect_file_error(le32({0xFFFFFFFF, 1, 2, 3, 4, 5, 6}), large,
-                    "Integrity failure (data files corrupted): Excluded areas "
-                    "data corrupted [the small rectangles file ends after 1 of "
-                    "4294967295 records].");
+                    "Integrity failure (data files corrupted): test.data: "
+                    "Excluded areas data corrupted [the count says 4294967295 "
+                    "records of 24 bytes, but 24 bytes follow it].");
 }
 
 TEST(ExcludedAreas, IsExcluded) {

@@ -16,6 +16,7 @@
 #include "mkdata/algorithm/blocks_plan.h"
 #include "mkdata/algorithm/blocks_writer.h"
 #include "tessera/error.h"
+#include "testing/data_files.h"
 
 namespace tessera {
 namespace algorithm {
@@ -61,7 +62,7 @@ std::string blocks_file(const std::vector<RawStrip>& block0,
 
 std::string message_of_loading(const std::string& bytes) {
   try {
-    read_shared_attr_data(std::istringstream(bytes));
+    read_shared_attr_data(test::file_bytes(bytes));
   } catch (const FileError& e) {
     return e.what();
   }
@@ -69,7 +70,9 @@ std::string message_of_loading(const std::string& bytes) {
 }
 
 TEST(ReadAttrData, ReadBlockPacksRunningStarts) {
-  std::istringstream in(block_record({{4320, 2160, 2}, {10, 100, 1}}));
+  const data::FileBytes file =
+      test::file_bytes(block_record({{4320, 2160, 2}, {10, 100, 1}}));
+  data::ByteReader in = file.reader();
   const Block block = read_block(in);
   ASSERT_EQ(block.strips.size(), 2u);
   // Row 2160 has 1545 columns per cell, row 100 has 112.
@@ -125,7 +128,8 @@ TEST(ReadAttrData, RejectsTheSecondIndexEntryOfAnotherRelease) {
   --one_column->count;
   const std::string bytes = test::as_string(mkdata::write_blocks_data(plan));
 
-  std::istringstream in(bytes.substr(2));
+  const data::FileBytes file = test::file_bytes(bytes.substr(2));
+  data::ByteReader in = file.reader();
   std::vector<Block> blocks;
   for (int b = 0; b < kBlockCount; ++b) blocks.push_back(read_block(in));
   EXPECT_EQ(blocks[626].total, 26700737621);
@@ -140,14 +144,18 @@ TEST(ReadAttrData, RejectsEveryTruncation) {
   const std::string bytes = blocks_file({{4320, 2160, 2}, {10, 100, 1}});
   for (std::size_t length = 0; length < bytes.size(); ++length) {
     SCOPED_TRACE(length);
-    EXPECT_THAT(message_of_loading(bytes.substr(0, length)),
-                HasSubstr("Integrity failure (data files corrupted): the "));
+    EXPECT_THAT(
+        message_of_loading(bytes.substr(0, length)),
+        HasSubstr("Integrity failure (data files corrupted): test.data: "));
   }
-  // A real file cut inside the sea block's arrays.
-  const std::vector<std::uint8_t>& world = test::procedural_attr().blocks_data;
-  EXPECT_THAT(
-      message_of_loading(test::as_string(world).substr(0, world.size() - 1000)),
-      HasSubstr("ends"));
+  // A real file cut inside the sea block's arrays, and one with a byte to
+  // spare.
+  const std::string world =
+      test::as_string(test::procedural_attr().blocks_data);
+  EXPECT_THAT(message_of_loading(world.substr(0, world.size() - 1000)),
+              HasSubstr("do not fit"));
+  EXPECT_THAT(message_of_loading(world + '\0'),
+              HasSubstr("1 bytes follow the last block"));
 }
 
 TEST(ReadAttrData, RejectsStripsOutsideOneCellRow) {
@@ -207,32 +215,59 @@ TEST(ReadAttrData, ReadsTheEncryptedBlockOrder) {
   std::vector<int> order(kBlockCount);
   for (int i = 0; i < kBlockCount; ++i) order[i] = kBlockCount - 1 - i;
   const AttrData attr = read_attr_data(test::procedural_attr().shared,
-                                       std::istringstream(encrypted(order)));
+                                       test::file_bytes(encrypted(order)));
   EXPECT_EQ(attr.block_order(), order);
 }
 
-TEST(ReadAttrData, AShortBlockOrderEndsInZeros) {
-  std::vector<int> order(kBlockCount, 0);
-  for (int i = 0; i < 16; ++i) order[i] = 600 + i;
-  // 32 bytes of ciphertext: the first 16 block numbers.
-  const std::string bytes = encrypted(order).substr(0, 32);
-  const AttrData attr =
-      read_attr_data(test::procedural_attr().shared, std::istringstream(bytes));
-  EXPECT_EQ(attr.block_order(), order);
+std::vector<int> identity_order() {
+  std::vector<int> order(kBlockCount);
+  for (int i = 0; i < kBlockCount; ++i) order[i] = i;
+  return order;
+}
+
+std::string message_of_reading_order(const std::string& bytes) {
+  try {
+    read_attr_data(test::procedural_attr().shared, test::file_bytes(bytes));
+  } catch (const FileError& e) {
+    return e.what();
+  }
+  return "(accepted)";
+}
+
+// A block order that is cut short, too long, or names a block twice would
+// move addresses silently; each is refused.
+TEST(ReadAttrData, RejectsIncompleteOrRepeatedBlockOrders) {
+  const std::string whole = encrypted(identity_order());
+  ASSERT_EQ(whole.size(), 1264u);
+  for (std::size_t length : {0u, 3u, 4u, 8u, 16u, 632u, 1248u, 1263u}) {
+    SCOPED_TRACE(length);
+    EXPECT_THAT(message_of_reading_order(whole.substr(0, length)),
+                HasSubstr("a block order has 1264 bytes, not " +
+                          std::to_string(length)));
+  }
+  EXPECT_THAT(message_of_reading_order(whole + std::string(16, '\0')),
+              HasSubstr("not 1280"));
+
+  std::vector<int> repeated = identity_order();
+  repeated[400] = 7;
+  EXPECT_THAT(message_of_reading_order(encrypted(repeated)),
+              HasSubstr("block order entry 400 names block 7, which an earlier "
+                        "entry names"));
+  // One flipped bit of ciphertext garbles a whole block of plaintext.
+  std::string flipped = whole;
+  flipped[100] = static_cast<char>(flipped[100] ^ 1);
+  EXPECT_THAT(message_of_reading_order(flipped),
+              HasSubstr("block order entry"));
 }
 
 TEST(ReadAttrData, RejectsBlockNumbersOutsideTheBlocks) {
   for (int bad : {627, -1, 32767}) {
     SCOPED_TRACE(bad);
-    std::vector<int> order(kBlockCount, 0);
+    std::vector<int> order = identity_order();
     order[3] = bad;
-    try {
-      read_attr_data(test::procedural_attr().shared,
-                     std::istringstream(encrypted(order)));
-      ADD_FAILURE() << "accepted";
-    } catch (const FileError& e) {
-      EXPECT_THAT(e.what(), HasSubstr("block order entry 3 names block"));
-    }
+    EXPECT_THAT(message_of_reading_order(encrypted(order)),
+                HasSubstr("block order entry 3 names block " +
+                          std::to_string(bad) + ", outside 0..626"));
   }
 }
 

@@ -33,7 +33,7 @@ TEST(InMemory, ReadsLittleEndianValuesAtFileOffsets) {
   const InMemory source = load(kValues);
   ASSERT_EQ(source.size(), 41);
   InMemory::View view(source);
-  EXPECT_EQ(view.position(), 0);
+  EXPECT_EQ(view.position(), 0u);
   EXPECT_EQ(view.read_i32(), 41);
   EXPECT_EQ(view.read_u8(), 0x81);
   EXPECT_EQ(view.read_u16(), 0x1234);
@@ -43,11 +43,11 @@ TEST(InMemory, ReadsLittleEndianValuesAtFileOffsets) {
   EXPECT_EQ(view.read_u64(), 0x0102030405060708u);
   EXPECT_EQ(view.read_i64(), -2);
   EXPECT_EQ(view.read_f64(), 1.5);
-  EXPECT_EQ(view.position(), 41);
+  EXPECT_EQ(view.position(), 41u);
 
   view.seek(9);
   EXPECT_EQ(view.read<std::uint32_t>(), 0x12345678u);
-  EXPECT_EQ(view.position(), 13);
+  EXPECT_EQ(view.position(), 13u);
 }
 
 TEST(InMemory, ViewsHaveTheirOwnPositions) {
@@ -56,7 +56,7 @@ TEST(InMemory, ViewsHaveTheirOwnPositions) {
   InMemory::View second(source);
   first.seek(4);
   EXPECT_EQ(first.read_u8(), 0x81);
-  EXPECT_EQ(second.position(), 0);
+  EXPECT_EQ(second.position(), 0u);
   EXPECT_EQ(second.read_i32(), 41);
 }
 
@@ -85,7 +85,7 @@ TEST(InMemory, RejectsReadsAndSeeksPastTheEnd) {
   for (int left = 0; left <= 8; ++left) {
     for (int width : {1, 2, 4, 8}) {
       SCOPED_TRACE(::testing::Message() << left << " left, width " << width);
-      const std::int32_t position = source.size() - left;
+      const std::size_t position = source.size() - left;
       view.seek(position);
       if (width > left) {
         EXPECT_THROW(read_of_width(view, width), FileError);
@@ -96,15 +96,15 @@ TEST(InMemory, RejectsReadsAndSeeksPastTheEnd) {
       }
     }
   }
-  for (std::int64_t offset :
-       {std::int64_t{-1}, std::int64_t{42}, std::int64_t{0x100000000}}) {
+  for (std::uint64_t offset :
+       {~std::uint64_t{0}, std::uint64_t{42}, std::uint64_t{0x100000000}}) {
     SCOPED_TRACE(offset);
     EXPECT_THROW(view.seek(offset), FileError);
   }
   view.seek(41);
   char byte;
   EXPECT_THROW(view.read_bytes(&byte, -1), FileError);
-  EXPECT_EQ(view.position(), 41);
+  EXPECT_EQ(view.position(), 41u);
 }
 
 TEST(InMemory, HoldsBytesMadeInMemory) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <utility>
@@ -19,10 +19,6 @@ namespace data {
 namespace {
 
 using test::bytes_from_hex;
-
-std::ifstream open_binary(const std::string& path) {
-  return std::ifstream(path, std::ios::binary);
-}
 
 // One value of each width after the length, followed by 3 bytes that lie
 // beyond the declared length of 41.
@@ -68,10 +64,10 @@ void expect_equal(const Values& a, const Values& b) {
 
 TEST(OnDisk, ReadsAsInMemoryDoesAfterSeekToFour) {
   test::TempDir dir;
-  const std::string path = dir.write_file("f.data", kValues);
-  std::ifstream in = open_binary(path);
-  const InMemory in_memory(in, ReadFileLengthFromFile{});
-  const OnDisk on_disk(open_binary(path));
+  dir.write_file("f.data", kValues);
+  const FileSystem files(dir.path());
+  const InMemory in_memory = InMemory::open(files, "f.data");
+  const OnDisk on_disk(files, "f.data");
   EXPECT_EQ(on_disk.size(), 41);
 
   InMemory::View memory_view(in_memory);
@@ -84,22 +80,23 @@ TEST(OnDisk, ReadsAsInMemoryDoesAfterSeekToFour) {
   expect_equal(from_disk, from_memory);
   expect_equal(from_disk, {0x81, 0x1234, -2, 0x12345678, INT32_MIN,
                            0x0102030405060708, -2, 1.5});
-  EXPECT_EQ(disk_view.position(), 41);
+  EXPECT_EQ(disk_view.position(), 41u);
 }
 
 // The bytes past the declared length are in the file but not in the data.
 TEST(OnDisk, RejectsReadsAndSeeksPastTheDeclaredLength) {
   test::TempDir dir;
-  const OnDisk source(open_binary(dir.write_file("f.data", kValues)));
+  dir.write_file("f.data", kValues);
+  const OnDisk source(FileSystem(dir.path()), "f.data");
   OnDisk::View view(source);
   view.seek(40);
   EXPECT_THROW(view.read_u16(), FileError);
-  EXPECT_EQ(view.position(), 40);
+  EXPECT_EQ(view.position(), 40u);
   EXPECT_EQ(view.read_u8(), 0x3f);
   EXPECT_THROW(view.read_u8(), FileError);
   EXPECT_THROW(view.seek(42), FileError);
   EXPECT_THROW(view.seek(-1), FileError);
-  EXPECT_EQ(view.position(), 41);
+  EXPECT_EQ(view.position(), 41u);
 
   view.seek(5);
   EXPECT_EQ(view.read_u16(), 0x1234);
@@ -107,15 +104,16 @@ TEST(OnDisk, RejectsReadsAndSeeksPastTheDeclaredLength) {
 
 TEST(OnDisk, MovedSourceKeepsReading) {
   test::TempDir dir;
-  OnDisk first(open_binary(dir.write_file("f.data", kValues)));
+  dir.write_file("f.data", kValues);
+  OnDisk first(FileSystem(dir.path()), "f.data");
   const OnDisk second(std::move(first));
   OnDisk::View view(second);
   view.seek(9);
   EXPECT_EQ(view.read_u32(), 0x12345678u);
 }
 
-// Each view's seek-and-read runs under the file's lock, so threads never see
-// each other's position: every read returns the value at its own offset.
+// Views read at their own positions, so threads never see each other's:
+// every read returns the value at its own offset.
 TEST(OnDisk, ConcurrentViewsDoNotInterleave) {
   std::string file = bytes_from_hex("00040000");
   for (std::uint32_t i = 1; i < 256; ++i) {
@@ -123,7 +121,8 @@ TEST(OnDisk, ConcurrentViewsDoNotInterleave) {
       file.push_back(static_cast<char>(i >> shift));
   }
   test::TempDir dir;
-  const OnDisk source(open_binary(dir.write_file("f.data", file)));
+  dir.write_file("f.data", file);
+  const OnDisk source(FileSystem(dir.path()), "f.data");
 
   std::vector<int> mismatches(4, 0);
   std::vector<std::thread> threads;
@@ -139,6 +138,43 @@ TEST(OnDisk, ConcurrentViewsDoNotInterleave) {
   }
   for (std::thread& thread : threads) thread.join();
   EXPECT_EQ(mismatches, std::vector<int>(4, 0));
+}
+
+// A text is read in chunks until its terminator shows, however long it is,
+// and never past the declared length.
+TEST(OnDisk, ReadsTextsAcrossChunks) {
+  const std::string long_text(150, 'w');
+  const std::string file =
+      bytes_from_hex("a2000000") + "ab" + '\0' + long_text + '\0' + "tail";
+  ASSERT_EQ(file.size(), 0xa2u);
+  test::TempDir dir;
+  dir.write_file("f.data", file + "beyond\0");
+  const OnDisk source(FileSystem(dir.path()), "f.data");
+  OnDisk::View view(source);
+  view.seek(4);
+  EXPECT_EQ(view.read_text('\0'), "ab");
+  EXPECT_EQ(view.read_text('\0'), long_text);
+  EXPECT_EQ(view.position(), 158u);
+  EXPECT_THROW(view.read_text('\0'), FileError);
+}
+
+TEST(OnDisk, NamesTheFileItCannotReadWhole) {
+  test::TempDir dir;
+  const FileSystem files(dir.path());
+  try {
+    OnDisk(files, "missing.data");
+    FAIL();
+  } catch (const FileError& e) {
+    EXPECT_EQ(e.what(),
+              FileSystem::make_file_error(dir.path() + "/missing.data"));
+  }
+  dir.write_file("f.data", kValues);
+  const OnDisk source(files, "f.data");
+  // The file shrinks after it was opened: a read past its new end fails.
+  std::filesystem::resize_file(dir.path() + "/f.data", 10);
+  OnDisk::View view(source);
+  view.seek(8);
+  EXPECT_THROW(view.read_u32(), FileError);
 }
 
 }  // namespace

@@ -89,7 +89,8 @@ TEST(EngineLoadingTest, DirectoryFaultsGiveTheirErrorsInBothEngines) {
        "FileError: Language pack for English is not found."},
       {"ill-formed language line",
        [](const DataCopy& d) { d.write("language_codes.txt", "en\nEN\n"); },
-       "InvalidArgumentError: "},
+       "FileError: Integrity failure (data files corrupted): "
+       "language_codes.txt: 'EN' is not an ISO 639-1 language code."},
       {"truncated wordlist",
        [](const DataCopy& d) { d.truncate("languages/ja/ja.wordlist", 100); },
        "FileError: "},
@@ -135,16 +136,14 @@ TEST(EngineLoadingTest, MissingFilesAreNamedWithTheirPath) {
   }
 }
 
-TEST(EngineLoadingTest, DeviceChecksForEnglishFirstServerLast) {
-  // Without English and without the attractiveness blocks, the device loader
-  // stops at English; the server loader reads every shared file first.
+TEST(EngineLoadingTest, BothEnginesCheckForEnglishBeforeTheLargeFiles) {
   const DataCopy data;
   data.remove("languages/en/en.wordlist");
   data.remove("attractiveness/blocks.data");
-  EXPECT_EQ(load_error(kDevice, data.path()),
-            "FileError: Language pack for English is not found.");
-  EXPECT_EQ(load_error(kServer, data.path()),
-            missing(data.path(), "attractiveness/blocks.data"));
+  for (const Factory* load : {&kDevice, &kServer}) {
+    EXPECT_EQ(load_error(*load, data.path()),
+              "FileError: Language pack for English is not found.");
+  }
 }
 
 TEST(EngineLoadingTest, LongPathsAreRejectedBeforeAnyFileIsRead) {

@@ -50,7 +50,8 @@ TEST(DisputedRelations, RejectsMalformedLines) {
       EXPECT_EQ(e.what(), kPrefix + c.detail);
     }
   }
-  EXPECT_THROW(reformat_disputed_relations({"XXa1"}), InvalidArgumentError);
+  // A malformed code is the file's damage too.
+  EXPECT_THROW(reformat_disputed_relations({"XXa1"}), FileError);
 }
 
 TEST(DisputedRelations, ValidatesAgainstTheOutlineCodes) {

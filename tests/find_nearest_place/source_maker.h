@@ -9,6 +9,7 @@
 
 #include "data/in_memory.h"
 #include "data/on_disk.h"
+#include "testing/data_files.h"
 #include "testing/temp_dir.h"
 
 namespace tessera {
@@ -38,9 +39,8 @@ inline data::InMemory SourceMaker::make(const std::string& bytes) {
 
 template <>
 inline data::OnDisk SourceMaker::make(const std::string& bytes) {
-  return data::OnDisk(
-      std::ifstream(dir_.write_file(std::to_string(++files_) + ".data", bytes),
-                    std::ios::binary));
+  return test::open_on_disk(
+      dir_.write_file(std::to_string(++files_) + ".data", bytes));
 }
 
 // `bytes` with its length word set to its own size (when there is room),

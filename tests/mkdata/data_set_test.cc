@@ -12,22 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "algorithm/attr_data.h"
-#include "algorithm/excluded_areas.h"
-#include "algorithm/excluded_format.h"
 #include "algorithm/grid_square.h"
-#include "algorithm/read_attr_data.h"
 #include "algorithm/three_numbers.h"
 #include "core/utf16.h"
 #include "data/file_system.h"
-#include "data/in_memory.h"
-#include "data/on_disk.h"
-#include "normalise/normaliser.h"
+#include "engine/read_data.h"
 #include "tessera/data_path.h"
 #include "testing/fixture_data_set.h"
-#include "wordlist/located_all_wordlists.h"
-#include "wordlist/located_wordlist.h"
-#include "wordlist/located_wordlist_index.h"
 
 namespace tessera {
 namespace {
@@ -38,71 +29,13 @@ using data::OnDisk;
 // Columns of land in the data set: every cell outside the sea block.
 constexpr std::int64_t kLandColumns = 10'016'186'539;
 
-std::string path_of(const std::string& code) {
-  return "languages/" + code + "/" + code;
-}
-
-template <typename Source>
-Source open_source(const data::FileSystem& files, const std::string& name);
-
-template <>
-InMemory open_source<InMemory>(const data::FileSystem& files,
-                               const std::string& name) {
-  std::ifstream in = files.open(name);
-  return InMemory(in, data::ReadFileLengthFromFile{});
-}
-
-template <>
-OnDisk open_source<OnDisk>(const data::FileSystem& files,
-                           const std::string& name) {
-  return OnDisk(files.open(name));
-}
-
-// The fixture's files loaded through the readers, as an engine would.
-template <typename Source>
-struct LoadedDataSet {
-  LoadedDataSet()
-      : files(test::fixture_data_dir()),
-        normaliser(normalise::read_normaliser(
-            files.open("normalisation/ntable.data"))),
-        excluded(algorithm::read_excluded_areas(
-            files.open("excluded/excluded_small_rectangles.data"),
-            files.open("excluded/excluded_large_strips.data"))) {
-    auto shared = algorithm::read_shared_attr_data(
-        files.open("attractiveness/blocks.data"));
-    std::map<Language, wordlist::LocatedWordlist<Source>> wordlists;
-    for (const char* code : {"en", "de", "ja"}) {
-      const Language language(code);
-      attr.emplace(language,
-                   algorithm::read_attr_data(
-                       shared, files.open(path_of(code) + ".block_order")));
-      wordlists.emplace(language,
-                        wordlist::LocatedWordlist<Source>(
-                            language, open_source<Source>(
-                                          files, path_of(code) + ".wordlist")));
-    }
-    // The index counts languages as language_codes.txt lists them, French
-    // (listed without files) included.
-    const std::vector<Language> listed = {Language("en"), Language("fr"),
-                                          Language("de"), Language("ja")};
-    words = std::make_unique<wordlist::LocatedAllWordlists<Source, Source>>(
-        normaliser, std::move(wordlists),
-        wordlist::LocatedWordlistIndex<Source>(
-            listed, open_source<Source>(files, "index/wordlist_index.data")));
-  }
-
-  data::FileSystem files;
-  normalise::Normaliser normaliser;
-  algorithm::ExcludedAreas excluded;
-  std::map<Language, algorithm::AttrData> attr;
-  std::unique_ptr<wordlist::LocatedAllWordlists<Source, Source>> words;
-};
-
+// The fixture's files loaded through the engines' loader.
 template <typename Source>
 class DataSetTest : public testing::Test {
  protected:
-  static const LoadedDataSet<Source>& data() {
-    static const LoadedDataSet<Source> loaded;
+  static const engine::TSRData<Source>& data() {
+    static const engine::TSRData<Source> loaded = engine::read_data<Source>(
+        std::make_shared<data::FileSystem>(test::fixture_data_dir()));
     return loaded;
   }
 };
@@ -140,23 +73,23 @@ TYPED_TEST(DataSetTest, PositionsAndWordNumbersConvertBothWays) {
   int decoded = 0;
   for (const char* code : {"en", "de", "ja"}) {
     const Language language(code);
-    const algorithm::AttrData& attr = data.attr.at(language);
-    const wordlist::Wordlist& list = data.words->wordlist(language);
+    const algorithm::AttrData& attr = data.attractiveness_data(language);
+    const wordlist::Wordlist& list = data.wordlist(language);
     for (const Coordinates& p : sample_positions(seed, 4000)) {
       SCOPED_TRACE(testing::Message() << code << " " << p.lat << ", " << p.lng);
       const algorithm::GridSquare square =
           algorithm::square_containing_coords(p);
       const auto numbers =
-          algorithm::three_numbers_from_coords(attr, data.excluded, p);
-      if (data.excluded.is_excluded(square)) {
+          algorithm::three_numbers_from_coords(attr, data.excluded_areas(), p);
+      if (data.excluded_areas().is_excluded(square)) {
         ++excluded_seen;
         EXPECT_FALSE(numbers.has_value());
         continue;
       }
       ASSERT_TRUE(numbers.has_value());
       const auto [i, j, k] = *numbers;
-      const auto back =
-          algorithm::square_from_three_numbers(attr, data.excluded, i, j, k);
+      const auto back = algorithm::square_from_three_numbers(
+          attr, data.excluded_areas(), i, j, k);
       ASSERT_TRUE(back.has_value());
       EXPECT_EQ(*back, square);
 
@@ -172,7 +105,7 @@ TYPED_TEST(DataSetTest, PositionsAndWordNumbersConvertBothWays) {
           core::to_u16string(list.word_no(i)),
           core::to_u16string(list.word_no(j)),
           core::to_u16string(list.word_no(k))};
-      const auto found = data.words->decode(words);
+      const auto found = data.all_wordlists().decode(words);
       ASSERT_TRUE(found.has_value());
       EXPECT_EQ(found->first, language);
       EXPECT_EQ(found->second, (std::array<int, 3>{i, j, k}));
@@ -212,17 +145,18 @@ TYPED_TEST(DataSetTest, EveryWordIsFoundInItsOwnLanguage) {
   for (const char* code : {"en", "de", "ja"}) {
     const Language language(code);
     const Language other(std::string(code) == "en" ? "de" : "en");
-    const wordlist::Wordlist& list = data.words->wordlist(language);
+    const wordlist::Wordlist& list = data.all_wordlists().wordlist(language);
     EXPECT_EQ(list.length(), std::string(code) == "en" ? 40000 : 25000);
     for (int n = 0; n < list.length(); ++n) {
       const std::string word = list.word_no(n);
       SCOPED_TRACE(testing::Message() << code << " word " << n << " " << word);
       const std::u16string typed =
           core::to_u16string(shouted_without_accents(word));
-      const auto id = data.words->id_of_exact_match(typed, language);
+      const auto id = data.all_wordlists().id_of_exact_match(typed, language);
       ASSERT_TRUE(id.has_value());
       EXPECT_EQ(*id, n);
-      EXPECT_FALSE(data.words->id_of_exact_match(typed, other).has_value());
+      EXPECT_FALSE(
+          data.all_wordlists().id_of_exact_match(typed, other).has_value());
     }
   }
 }
@@ -230,11 +164,12 @@ TYPED_TEST(DataSetTest, EveryWordIsFoundInItsOwnLanguage) {
 TYPED_TEST(DataSetTest, RejectsNonWordsAndMixedLanguages) {
   const auto& data = this->data();
   auto word = [&](const char* code, int n) {
-    return core::to_u16string(data.words->wordlist(Language(code)).word_no(n));
+    return core::to_u16string(
+        data.all_wordlists().wordlist(Language(code)).word_no(n));
   };
   const std::array<std::u16string, 3> one_language = {
       word("de", 7), word("de", 8), word("de", 9)};
-  EXPECT_TRUE(data.words->decode(one_language).has_value());
+  EXPECT_TRUE(data.all_wordlists().decode(one_language).has_value());
   const std::array<std::array<std::u16string, 3>, 5> rejected = {{
       {word("en", 1), word("de", 2), word("en", 3)},
       {word("ja", 1), word("ja", 2), word("en", 3)},
@@ -243,11 +178,11 @@ TYPED_TEST(DataSetTest, RejectsNonWordsAndMixedLanguages) {
       {u"", word("en", 2), word("en", 3)},
   }};
   for (const auto& words : rejected) {
-    EXPECT_FALSE(data.words->decode(words).has_value());
+    EXPECT_FALSE(data.all_wordlists().decode(words).has_value());
   }
-  EXPECT_EQ(
-      data.words->languages_used_in({word("en", 5), word("ja", 5), u"qxqxzzv"}),
-      (std::set<Language>{Language("en"), Language("ja")}));
+  EXPECT_EQ(data.all_wordlists().languages_used_in(
+                {word("en", 5), word("ja", 5), u"qxqxzzv"}),
+            (std::set<Language>{Language("en"), Language("ja")}));
 }
 
 TEST(DataSet, FixtureIsAValidDataDirectory) {

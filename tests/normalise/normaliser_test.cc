@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tessera/error.h"
+#include "testing/data_files.h"
 
 namespace tessera {
 namespace normalise {
@@ -123,12 +124,11 @@ std::string table_file() {
 }
 
 TEST(Normaliser, ReadsATableFile) {
-  const Normaliser normaliser =
-      read_normaliser(std::istringstream(table_file()));
+  const Normaliser normaliser = read_normaliser(test::file_bytes(table_file()));
   EXPECT_EQ(normaliser.normalise_u16(u"ABCA"), u"axya");
   // Bytes after the last entry are not read.
   const Normaliser trailing =
-      read_normaliser(std::istringstream(table_file() + "\x41\x00junk"));
+      read_normaliser(test::file_bytes(table_file() + "\x41\x00junk"));
   EXPECT_EQ(trailing.normalise_u16(u"ABCA"), u"axya");
 }
 
@@ -139,14 +139,14 @@ TEST(Normaliser, RejectsAShortTableFile) {
   for (const std::size_t cut : {whole.size(), std::size_t{1}, std::size_t{2},
                                 std::size_t{3}, std::size_t{4}}) {
     SCOPED_TRACE(cut);
-    EXPECT_THROW(read_normaliser(
-                     std::istringstream(whole.substr(0, whole.size() - cut))),
-                 FileError);
+    EXPECT_THROW(
+        read_normaliser(test::file_bytes(whole.substr(0, whole.size() - cut))),
+        FileError);
   }
   // The last entry runs into the end without its terminator.
   EXPECT_THROW(
-      read_normaliser(std::istringstream(whole.substr(0, whole.size() - 2) +
-                                         std::string("\x61\x00", 2))),
+      read_normaliser(test::file_bytes(whole.substr(0, whole.size() - 2) +
+                                       std::string("\x61\x00", 2))),
       FileError);
 }
 

@@ -22,6 +22,7 @@
 #include "mkdata/wordlist/wordlist_writer.h"
 #include "normalise/normaliser.h"
 #include "tessera/language.h"
+#include "testing/data_files.h"
 #include "testing/temp_dir.h"
 
 namespace tessera {
@@ -54,9 +55,10 @@ class DataSet {
     const std::vector<std::u16string> table = mkdata::normalisation_table();
     mkdata::write_data_file(dir_.path(), "normalisation/ntable.data",
                             mkdata::ntable_bytes(table));
-    normaliser_ = std::make_unique<normalise::Normaliser>(
-        normalise::read_normaliser(std::ifstream(
-            dir_.file_path("normalisation/ntable.data"), std::ios::binary)));
+    normaliser_ =
+        std::make_unique<normalise::Normaliser>(normalise::read_normaliser(
+            data::read_file_bytes(data::FileSystem(dir_.path()),
+                                  "normalisation/ntable.data", 1 << 20)));
     std::map<Language, std::vector<mkdata::IndexedWord>> indexed;
     for (const auto& entry : language_words()) {
       const mkdata::WordlistFile file = mkdata::wordlist_file(entry.second);
@@ -78,9 +80,7 @@ class DataSet {
     return "languages/" + language.code + "/" + language.code + ".wordlist";
   }
 
-  std::ifstream open(const std::string& name) const {
-    return std::ifstream(dir_.file_path(name), std::ios::binary);
-  }
+  data::FileSystem files() const { return data::FileSystem(dir_.path()); }
   const normalise::Normaliser& normaliser() const { return *normaliser_; }
 
  private:
@@ -98,13 +98,12 @@ Source open_source(const std::string& name);
 
 template <>
 data::OnDisk open_source<data::OnDisk>(const std::string& name) {
-  return data::OnDisk(data_set().open(name));
+  return data::OnDisk(data_set().files(), name);
 }
 
 template <>
 data::InMemory open_source<data::InMemory>(const std::string& name) {
-  std::ifstream in = data_set().open(name);
-  return data::InMemory(in, data::ReadFileLengthFromFile{});
+  return data::InMemory::open(data_set().files(), name);
 }
 
 template <typename Source>

@@ -11,6 +11,7 @@
 #include "data/in_memory.h"
 #include "data/on_disk.h"
 #include "tessera/error.h"
+#include "testing/data_files.h"
 #include "testing/hex.h"
 #include "testing/temp_dir.h"
 #include "wordlist/jenkins_hash.h"
@@ -43,8 +44,8 @@ std::string index_file(const std::uint32_t (&seeds)[3], std::uint32_t m,
 Guess guess(const std::string& file, const std::u16string& word) {
   test::TempDir dir;
   const std::string path = dir.write_file("index.data", file);
-  const LocatedWordlistIndex<data::OnDisk> on_disk(
-      kLanguages, data::OnDisk(std::ifstream(path, std::ios::binary)));
+  const LocatedWordlistIndex<data::OnDisk> on_disk(kLanguages,
+                                                   test::open_on_disk(path));
   const LocatedWordlistIndex<data::InMemory> in_memory(
       kLanguages, data::InMemory(std::vector<char>(file.begin(), file.end())));
   const Guess from_disk = on_disk.guess_language_and_offset(word);
@@ -60,8 +61,8 @@ void expect_file_error(const std::string& file, const char16_t* word) {
   const std::string path = dir.write_file("index.data", file);
   EXPECT_THROW(
       {
-        LocatedWordlistIndex<data::OnDisk> index(
-            kLanguages, data::OnDisk(std::ifstream(path, std::ios::binary)));
+        LocatedWordlistIndex<data::OnDisk> index(kLanguages,
+                                                 test::open_on_disk(path));
         if (word != nullptr) index.guess_language_and_offset(word);
       },
       FileError);

@@ -13,6 +13,7 @@
 #include "data/on_disk.h"
 #include "tessera/error.h"
 #include "tessera/language.h"
+#include "testing/data_files.h"
 #include "testing/hex.h"
 #include "testing/temp_dir.h"
 
@@ -62,9 +63,8 @@ data::InMemory LocatedWordlistTest<data::InMemory>::source(
 template <>
 data::OnDisk LocatedWordlistTest<data::OnDisk>::source(
     const std::string& bytes) {
-  return data::OnDisk(std::ifstream(
-      dir_.write_file(std::to_string(++files_) + ".wordlist", bytes),
-      std::ios::binary));
+  return test::open_on_disk(
+      dir_.write_file(std::to_string(++files_) + ".wordlist", bytes));
 }
 
 using Sources = testing::Types<data::InMemory, data::OnDisk>;

@@ -11,6 +11,7 @@
 #include "algorithm/read_attr_data.h"
 #include "data/file_system.h"
 #include "mkdata/algorithm/attr_test_fixture.h"
+#include "testing/data_files.h"
 #include "testing/temp_dir.h"
 
 namespace tessera {
@@ -32,8 +33,9 @@ TEST(AttrDataSet, WritesFilesTheEngineReads) {
   for (const LanguageBlockOrder& language : world.data.block_orders) {
     SCOPED_TRACE(language.code);
     const algorithm::AttrData attr = algorithm::read_attr_data(
-        world.shared, files.open("languages/" + language.code + "/" +
-                                 language.code + ".block_order"));
+        world.shared,
+        data::read_file_bytes(
+            files, algorithm::block_order_file_name(language.code), 4096));
     EXPECT_EQ(attr.block_order(), language.block_order);
   }
 }

@@ -4,6 +4,7 @@
 
 #include "algorithm/read_attr_data.h"
 #include "mkdata/algorithm/blocks_writer.h"
+#include "testing/data_files.h"
 
 namespace tessera {
 namespace test {
@@ -15,8 +16,8 @@ ProceduralAttr build() {
   attr.data = mkdata::build_attr_data_set(
       attr.model, {{"aa", {}}, {"bb", {2}}, {"cc", {1, 4}}});
   attr.blocks_data = mkdata::write_blocks_data(attr.data.plan);
-  attr.shared = algorithm::read_shared_attr_data(
-      std::istringstream(as_string(attr.blocks_data)));
+  attr.shared =
+      algorithm::read_shared_attr_data(test::file_bytes(attr.blocks_data));
   return attr;
 }
 

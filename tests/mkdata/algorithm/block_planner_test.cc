@@ -13,6 +13,7 @@
 #include "mkdata/algorithm/blocks_writer.h"
 #include "mkdata/algorithm/land_model.h"
 #include "mkdata/algorithm/procedural_land_model.h"
+#include "testing/data_files.h"
 
 namespace tessera {
 namespace mkdata {
@@ -172,8 +173,7 @@ TEST(BlockPlanner, ReshapesAwkwardWorlds) {
     SCOPED_TRACE(c.name);
     const std::vector<std::uint8_t> bytes =
         write_blocks_data(plan_blocks(*c.model));
-    EXPECT_NO_THROW(algorithm::read_shared_attr_data(
-        std::istringstream(test::as_string(bytes))));
+    EXPECT_NO_THROW(algorithm::read_shared_attr_data(test::file_bytes(bytes)));
     EXPECT_FALSE(block_of_every_cell(bytes).empty());
   }
 }

@@ -13,6 +13,7 @@
 #include "algorithm/column_table.h"
 #include "algorithm/excluded_areas.h"
 #include "algorithm/grid_square.h"
+#include "testing/data_files.h"
 #include "testing/hex.h"
 #include "testing/temp_dir.h"
 
@@ -25,15 +26,11 @@ using algorithm::ExcludedAreas;
 using algorithm::GridSquare;
 using algorithm::SmallGridRectangle;
 
-std::string as_string(const std::vector<std::uint8_t>& bytes) {
-  return std::string(bytes.begin(), bytes.end());
-}
-
 // What the engine reads back from the two files the records make.
 ExcludedAreas read_back(const ExcludedRecords& records) {
   return algorithm::read_excluded_areas(
-      std::istringstream(as_string(small_rectangles_bytes(records))),
-      std::istringstream(as_string(large_strips_bytes(records))));
+      test::file_bytes(small_rectangles_bytes(records)),
+      test::file_bytes(large_strips_bytes(records)));
 }
 
 // Whether some point of `box` lies in `s`. Where the box and the square

@@ -9,6 +9,7 @@
 
 #include "core/utf16.h"
 #include "normalise/normaliser.h"
+#include "testing/data_files.h"
 #include "testing/hex.h"
 
 namespace tessera {
@@ -20,8 +21,8 @@ class NtableWriterTest : public testing::Test {
   static void SetUpTestSuite() {
     table_ = new std::vector<std::u16string>(normalisation_table());
     const std::vector<std::uint8_t> bytes = ntable_bytes(*table_);
-    normaliser_ = new normalise::Normaliser(normalise::read_normaliser(
-        std::istringstream(std::string(bytes.begin(), bytes.end()))));
+    normaliser_ = new normalise::Normaliser(
+        normalise::read_normaliser(test::file_bytes(bytes)));
   }
   static void TearDownTestSuite() {
     delete normaliser_;

@@ -1,4 +1,4 @@
-#include "data/available_languages.h"
+#include "engine/installed_languages.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include "testing/temp_dir.h"
 
 namespace tessera {
-namespace data {
+namespace engine {
 namespace {
 
 void install_wordlist(const test::TempDir& dir, const std::string& code) {
@@ -40,7 +40,7 @@ TEST(AvailableLanguages, ListsInstalledLanguagesInOrder) {
   test::TempDir dir;
   install_wordlist(dir, "en");
   install_wordlist(dir, "fr");
-  const FileSystem file_system(dir.path());
+  const data::FileSystem file_system(dir.path());
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.list);
     dir.write_file("language_codes.txt", c.list);
@@ -53,9 +53,10 @@ TEST(AvailableLanguages, RejectsIllFormedCode) {
   test::TempDir dir;
   install_wordlist(dir, "en");
   dir.write_file("language_codes.txt", "en\r\n");
-  const FileSystem file_system(dir.path());
-  EXPECT_THROW(get_available_languages_codes(file_system),
-               InvalidArgumentError);
+  const data::FileSystem file_system(dir.path());
+  // A code the file holds is the file's damage; one a caller gives is the
+  // caller's fault.
+  EXPECT_THROW(get_available_languages_codes(file_system), FileError);
   EXPECT_THROW(language_directory_exists(file_system, "en\r"),
                InvalidArgumentError);
   EXPECT_TRUE(language_directory_exists(file_system, "en"));
@@ -65,10 +66,10 @@ TEST(AvailableLanguages, RejectsIllFormedCode) {
 TEST(AvailableLanguages, MissingListThrowsFileError) {
   test::TempDir dir;
   install_wordlist(dir, "en");
-  EXPECT_THROW(get_available_languages_codes(FileSystem(dir.path())),
+  EXPECT_THROW(get_available_languages_codes(data::FileSystem(dir.path())),
                FileError);
 }
 
 }  // namespace
-}  // namespace data
+}  // namespace engine
 }  // namespace tessera
