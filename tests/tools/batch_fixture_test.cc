@@ -41,12 +41,10 @@ std::string result(const std::string& value) {
 std::string error_of(const std::function<void()>& call) {
   try {
     call();
-  } catch (const LanguageNotAvalableError& e) {
-    return "{\"error\":{\"type\":\"LanguageNotAvalableError\",\"message\":" +
-           text_json(e.what()) + "}}";
-  } catch (const InvalidArgumentError& e) {
-    return "{\"error\":{\"type\":\"InvalidArgumentError\",\"message\":" +
-           text_json(e.what()) + "}}";
+  } catch (...) {
+    const ErrorDescription e = describe_exception(std::current_exception());
+    return "{\"error\":{\"type\":\"" + e.type +
+           "\",\"message\":" + text_json(e.message) + "}}";
   }
   return "(did not throw)";
 }

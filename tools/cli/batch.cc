@@ -156,6 +156,30 @@ std::string too_long_response() {
 
 }  // namespace
 
+ErrorDescription describe_exception(const std::exception_ptr& error) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const UsageError& e) {
+    return {"usage", e.what()};
+  } catch (const LanguageNotAvalableError& e) {
+    return {"LanguageNotAvalableError", e.what()};
+  } catch (const InvalidArgumentError& e) {
+    return {"InvalidArgumentError", e.what()};
+  } catch (const FileError& e) {
+    return {"FileError", e.what()};
+  } catch (const bad_optional_access& e) {
+    return {"bad_optional_access", e.what()};
+  } catch (const Error& e) {
+    return {"Error", e.what()};
+  } catch (const std::out_of_range& e) {
+    return {"out_of_range", e.what()};
+  } catch (const std::exception& e) {
+    return {"exception", e.what()};
+  } catch (...) {
+    return {"exception", "unknown exception"};
+  }
+}
+
 std::string answer_request(const Engine& engine, const std::string& line) {
   JsonWriter out;
   try {
@@ -166,24 +190,9 @@ std::string answer_request(const Engine& engine, const std::string& line) {
     out.begin_result();
     op.answer(engine, request, out);
     return out.line();
-  } catch (const UsageError& e) {
-    out.error("usage", e.what());
-  } catch (const LanguageNotAvalableError& e) {
-    out.error("LanguageNotAvalableError", e.what());
-  } catch (const InvalidArgumentError& e) {
-    out.error("InvalidArgumentError", e.what());
-  } catch (const FileError& e) {
-    out.error("FileError", e.what());
-  } catch (const bad_optional_access& e) {
-    out.error("bad_optional_access", e.what());
-  } catch (const Error& e) {
-    out.error("Error", e.what());
-  } catch (const std::out_of_range& e) {
-    out.error("out_of_range", e.what());
-  } catch (const std::exception& e) {
-    out.error("exception", e.what());
   } catch (...) {
-    out.error("exception", "unknown exception");
+    const ErrorDescription error = describe_exception(std::current_exception());
+    out.error(error.type, error.message);
   }
   return out.line();
 }

@@ -41,6 +41,7 @@
 #ifndef TESSERA_TOOLS_CLI_BATCH_H_
 #define TESSERA_TOOLS_CLI_BATCH_H_
 
+#include <exception>
 #include <iosfwd>
 #include <string>
 
@@ -48,6 +49,16 @@
 
 namespace tessera {
 namespace cli {
+
+// How an error response names an exception: TYPE and TEXT above.
+struct ErrorDescription {
+  std::string type;
+  std::string message;
+};
+
+// The description of `error`, which must not be null. Throws nothing but
+// std::bad_alloc.
+ErrorDescription describe_exception(const std::exception_ptr& error);
 
 // The response line (without its line break) to one request line.
 // Never throws, except std::bad_alloc when even the error response cannot

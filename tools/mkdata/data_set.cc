@@ -7,7 +7,11 @@
 #include <stdexcept>
 #include <vector>
 
+#include "autosuggest/autosuggest_format.h"
 #include "core/utf16.h"
+#include "data/data_format_version.h"
+#include "data/text_files_format.h"
+#include "find_country/countries_format.h"
 #include "mkdata/algorithm/attr_data_set.h"
 #include "mkdata/algorithm/excluded_writer.h"
 #include "mkdata/algorithm/procedural_land_model.h"
@@ -23,8 +27,11 @@
 #include "mkdata/wordlist/word_index_writer.h"
 #include "mkdata/wordlist/wordlist_writer.h"
 #include "normalise/normaliser.h"
+#include "normalise/ntable_format.h"
 #include "tessera/bounding_box.h"
 #include "tessera/language.h"
+#include "wordlist/word_index_format.h"
+#include "wordlist/wordlist_format.h"
 
 namespace tessera {
 namespace mkdata {
@@ -32,10 +39,6 @@ namespace {
 
 std::vector<std::uint8_t> text_bytes(const std::string& text) {
   return std::vector<std::uint8_t>(text.begin(), text.end());
-}
-
-std::string language_dir(const std::string& code) {
-  return "languages/" + code + "/" + code;
 }
 
 Phonology phonology_named(const std::string& name) {
@@ -141,12 +144,14 @@ void build_data_set(const Recipe& recipe, const Geography& geography,
     languages.emplace_back(language.code);  // rejects unknown codes
     language_codes += language.code + "\n";
   }
-  write_data_file(root, "data_format_version.txt", text_bytes("10"));
-  write_data_file(root, "version.txt", text_bytes(recipe.version));
-  write_data_file(root, "language_codes.txt", text_bytes(language_codes));
+  write_data_file(root, data::kDataFormatVersionFileName,
+                  text_bytes(data::kExpectedDataFormatVersion));
+  write_data_file(root, data::kDataVersionFileName, text_bytes(recipe.version));
+  write_data_file(root, data::kLanguageCodesFileName,
+                  text_bytes(language_codes));
 
   const std::vector<std::u16string> table = normalisation_table();
-  write_data_file(root, "normalisation/ntable.data", ntable_bytes(table));
+  write_data_file(root, normalise::kNtableFileName, ntable_bytes(table));
   const normalise::Normaliser normaliser{std::vector<std::u16string>(table)};
 
   WordChooser chooser(normaliser);
@@ -159,7 +164,7 @@ void build_data_set(const Recipe& recipe, const Geography& geography,
     if (language.listed_only) continue;
     const std::vector<std::string> words = choose_words(language, chooser);
     const WordlistFile wordlist = wordlist_file(words);
-    write_data_file(root, language_dir(language.code) + ".wordlist",
+    write_data_file(root, wordlist::wordlist_file_name(language.code),
                     wordlist.bytes);
 
     std::vector<std::u16string> normalised;
@@ -174,7 +179,7 @@ void build_data_set(const Recipe& recipe, const Geography& geography,
       suffixes.push_back(normaliser.normalise_u8(suffix));
     }
     write_data_file(
-        root, language_dir(language.code) + ".autosuggest",
+        root, autosuggest::autosuggest_file_name(language.code),
         build_autosuggest_file(normalised,
                                related_groups_by_suffix(normalised, suffixes),
                                default_similar_character_pairs()));
@@ -184,7 +189,7 @@ void build_data_set(const Recipe& recipe, const Geography& geography,
                                    language.preferred_regions.end())});
   }
   words_progress.finish();
-  write_data_file(root, "index/wordlist_index.data",
+  write_data_file(root, wordlist::word_index_format::kFileName,
                   word_index_file(languages, indexed));
 
   {
@@ -206,7 +211,7 @@ void build_data_set(const Recipe& recipe, const Geography& geography,
   }
   {
     Progress progress("countries", 1);
-    write_data_file(root, "countries/countries.data",
+    write_data_file(root, find_country::kCountriesFileName,
                     write_countries(geography.countries.outlines,
                                     geography.countries.disputed,
                                     geography.country_quantisation));

@@ -1,5 +1,6 @@
 #include "mkdata/algorithm/attr_data_set.h"
 
+#include "algorithm/blocks_format.h"
 #include "mkdata/algorithm/block_order.h"
 #include "mkdata/algorithm/block_planner.h"
 #include "mkdata/algorithm/blocks_writer.h"
@@ -20,13 +21,11 @@ AttrDataSet build_attr_data_set(
 }
 
 void write_attr_data_set(const AttrDataSet& data, const std::string& root) {
-  write_data_file(root, "attractiveness/blocks.data",
+  write_data_file(root, algorithm::kBlocksFileName,
                   write_blocks_data(data.plan));
   for (const LanguageBlockOrder& language : data.block_orders) {
-    write_data_file(
-        root,
-        "languages/" + language.code + "/" + language.code + ".block_order",
-        write_block_order(language.block_order));
+    write_data_file(root, algorithm::block_order_file_name(language.code),
+                    write_block_order(language.block_order));
   }
 }
 

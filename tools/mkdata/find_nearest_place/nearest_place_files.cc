@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "find_nearest_place/kdtree_format.h"
+#include "find_nearest_place/places_format.h"
 #include "mkdata/byte_writer.h"
 
 namespace tessera {
@@ -32,9 +34,9 @@ NearestPlaceFiles nearest_place_files(const NearestPlaceData& data) {
 void write_nearest_place_files(const std::string& root,
                                const NearestPlaceData& data) {
   const NearestPlaceFiles files = nearest_place_files(data);
-  write_data_file(root, "nearest_place_finder/kdtree.data", files.kdtree);
-  write_data_file(root, "nearest_place_finder/places.data", files.places);
-  write_data_file(root, "nearest_place_finder/syntax.data", files.syntax);
+  write_data_file(root, find_nearest_place::kKdTreeFileName, files.kdtree);
+  write_data_file(root, find_nearest_place::kPlacesFileName, files.places);
+  write_data_file(root, find_nearest_place::kSyntaxFileName, files.syntax);
 }
 
 }  // namespace mkdata
