@@ -4,8 +4,9 @@
 //
 // Start-up: parse the options, detach, install the stop-signal handler,
 // bind the socket, load the engine; then receive until a stop signal, and
-// clean up. Every outcome after the options are read exits with status 0;
-// what went wrong is printed on stdout.
+// clean up. The exit status is 0 after a stop signal, 1 when the service
+// could not start or had to stop for another reason, and 2 for a wrong
+// command line; what went wrong is printed on stdout.
 #include <errno.h>
 #include <poll.h>
 #include <signal.h>
@@ -21,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <iostream>
 #include <memory>
 #include <stdexcept>
@@ -41,7 +43,14 @@ constexpr std::size_t kDatagramSize = 32;
 constexpr std::size_t kAddressCapacity = 68;
 constexpr int kBindAttempts = 4;
 
+constexpr int kExitStopped = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
 int tsr_socket = -1;
+// The file of tsr_socket once it is bound, which the service then owns and
+// removes when it ends; empty before.
+std::string tsr_socket_path;
 // Cleared by the stop-signal handler; the loop ends when it reads false.
 volatile std::sig_atomic_t run = 0;
 std::unique_ptr<tessera::Engine> engine;
@@ -100,6 +109,7 @@ bool connect_tsr_socket(const std::string& path) {
   for (int attempt = 0; attempt < kBindAttempts; ++attempt) {
     if (bind(tsr_socket, reinterpret_cast<const sockaddr*>(&address),
              sizeof address) == 0) {
+      tsr_socket_path = path;
       return true;
     }
     std::printf("Could not bind to socket: '%s'.\n", std::strerror(errno));
@@ -110,13 +120,16 @@ bool connect_tsr_socket(const std::string& path) {
   return false;
 }
 
-// Closes the socket and removes its file, whether or not it was bound.
-void disconnect_tsr_socket(const std::string& path) {
+// Closes the socket, and removes its file if this service bound it.
+void disconnect_tsr_socket() {
   if (tsr_socket >= 0) {
     if (close(tsr_socket) != 0) say("Could not remove socket.");
     tsr_socket = -1;
   }
-  unlink(path.c_str());
+  if (!tsr_socket_path.empty()) {
+    unlink(tsr_socket_path.c_str());
+    tsr_socket_path.clear();
+  }
 }
 
 bool load_engine(const std::string& data_dir) {
@@ -203,8 +216,9 @@ bool handle_message(const char* data, std::size_t size,
   return true;
 }
 
-// Receives and answers requests until a stop signal clears `run`.
-void process_loop(const std::string& send_command) {
+// Receives and answers requests until a stop signal clears `run`. Returns
+// true after a stop signal, false when waiting failed.
+bool process_loop(const std::string& send_command) {
   char buffer[kDatagramSize];
   iovec part;
   part.iov_base = buffer;
@@ -223,6 +237,7 @@ void process_loop(const std::string& send_command) {
   pollfd request;
   request.fd = tsr_socket;
   request.events = POLLIN;
+  bool stopped = true;
   while (run) {
     tessera::service::reap_finished_children();
     request.revents = 0;
@@ -230,6 +245,7 @@ void process_loop(const std::string& send_command) {
     if (ready < 0 && errno != EINTR) {
       std::printf("Could not wait for requests: '%s'.\n", std::strerror(errno));
       std::fflush(stdout);
+      stopped = false;
       break;
     }
     if (ready <= 0) continue;
@@ -240,20 +256,21 @@ void process_loop(const std::string& send_command) {
   }
   sigprocmask(SIG_SETMASK, &wait_mask, nullptr);
   tessera::service::reap_finished_children();
+  return stopped;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv) try {
   tessera::service::Options options;
-  if (!tessera::service::parse_options(argc, argv, options)) return 2;
+  if (!tessera::service::parse_options(argc, argv, options)) return kExitUsage;
 
   if (!options.foreground) {
     tessera::service::make_paths_absolute(options);
     if (daemon(0, 1) != 0) {
       std::printf("Could not detach: '%s'.\n", std::strerror(errno));
       std::fflush(stdout);
-      return 0;
+      return kExitFailure;
     }
   }
 
@@ -262,10 +279,21 @@ int main(int argc, char** argv) {
   run = 1;
   if (!install_signal_handlers()) {
     say("Could not set up signal handlers!");
-    return 0;
+    return kExitFailure;
   }
-  if (!connect_tsr_socket(options.socket_path)) return 0;
-  if (load_engine(options.data_dir)) process_loop(options.send_command);
-  disconnect_tsr_socket(options.socket_path);
-  return 0;
+  if (!connect_tsr_socket(options.socket_path)) return kExitFailure;
+  const bool stopped =
+      load_engine(options.data_dir) && process_loop(options.send_command);
+  disconnect_tsr_socket();
+  return stopped ? kExitStopped : kExitFailure;
+} catch (const std::exception& e) {
+  // The socket goes first, so that nothing keeps a restarted service from
+  // binding it.
+  disconnect_tsr_socket();
+  say_error(e);
+  return kExitFailure;
+} catch (...) {
+  disconnect_tsr_socket();
+  say("Unknown error.");
+  return kExitFailure;
 }

@@ -409,7 +409,8 @@ TEST(Service, LeftoverSocketFileIsNotTaken) {
       "Could not bind to socket: 'Address already in use'.\n";
   EXPECT_EQ(std::string(std::strerror(EADDRINUSE)), "Address already in use");
   EXPECT_EQ(service.read_to_end(), line + line + line + line);
-  EXPECT_TRUE(exited_with(service.wait(), 0));
+  // A failure to start, which a supervisor must see as one.
+  EXPECT_TRUE(exited_with(service.wait(), 1));
   EXPECT_TRUE(file_exists(socket_path));
 }
 
@@ -427,9 +428,9 @@ TEST(Service, MissingDataDirectoryEndsTheService) {
 
   ServiceProcess service(
       {"--foreground", "--socket", socket_path, "--data", data});
-  // The message has no line end of its own.
+  // Printed as it is, several lines naming the file.
   EXPECT_EQ(service.read_to_end(), message);
-  EXPECT_TRUE(exited_with(service.wait(), 0));
+  EXPECT_TRUE(exited_with(service.wait(), 1));
   EXPECT_FALSE(file_exists(socket_path));
 }
 
@@ -441,7 +442,7 @@ TEST(Service, SocketPathMustFitTheAddress) {
                           dir.file_path("unused")});
   EXPECT_EQ(service.read_to_end(),
             "Invalid socket path: '" + socket_path + "'.\n");
-  EXPECT_TRUE(exited_with(service.wait(), 0));
+  EXPECT_TRUE(exited_with(service.wait(), 1));
 }
 
 TEST(Service, UnknownOptionIsAUsageError) {
