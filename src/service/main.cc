@@ -6,7 +6,8 @@
 // bind the socket, load the engine; then receive until a stop signal, and
 // clean up. The exit status is 0 after a stop signal, 1 when the service
 // could not start or had to stop for another reason, and 2 for a wrong
-// command line; what went wrong is printed on stdout.
+// command line; what went wrong is printed on stdout, one line per
+// message.
 #include <errno.h>
 #include <poll.h>
 #include <signal.h>
@@ -23,12 +24,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
-#include <iostream>
 #include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "service/device_command.h"
+#include "service/log_text.h"
 #include "service/options.h"
 #include "tessera/coordinates.h"
 #include "tessera/engine.h"
@@ -61,7 +62,12 @@ void say(const char* text) {
   std::fflush(stdout);
 }
 
-void say_error(const std::exception& e) { std::cout << e.what() << std::flush; }
+// Prints `text` as it is, ending it with a line feed unless it has one.
+void say_message(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  if (text.empty() || text.back() != '\n') std::fputc('\n', stdout);
+  std::fflush(stdout);
+}
 
 void tsr_sig_handler(int) { run = 0; }
 
@@ -132,12 +138,14 @@ void disconnect_tsr_socket() {
   }
 }
 
+// The message of a failed load names files of the data directory, not
+// anything a sender chose, and is printed as it is.
 bool load_engine(const std::string& data_dir) {
   try {
     engine = tessera::new_device_engine(data_dir);
     return true;
   } catch (const std::runtime_error& e) {
-    say_error(e);
+    say_message(e.what());
     return false;
   }
 }
@@ -145,7 +153,8 @@ bool load_engine(const std::string& data_dir) {
 // Writes the address of the square at (lat, lng) in `language_code` to
 // `address`, NUL-terminated. Returns false, having said why, for an invalid
 // position or code, a language that is not installed, an excluded square,
-// or an address that does not fit.
+// or an address that does not fit. What a request brings about never ends
+// the service, and its messages show the sender's bytes escaped.
 bool convert_to_3wa(double lat, double lng, const char* language_code,
                     char (&address)[kAddressCapacity]) {
   try {
@@ -160,14 +169,15 @@ bool convert_to_3wa(double lat, double lng, const char* language_code,
     }
     // Cut short, it would name another square.
     if (text->size() >= kAddressCapacity) {
-      std::printf("Address too long: '%s'.\n", text->c_str());
+      std::printf("Address too long: '%s'.\n",
+                  tessera::service::escape_for_log(*text).c_str());
       std::fflush(stdout);
       return false;
     }
     std::memcpy(address, text->c_str(), text->size() + 1);
     return true;
-  } catch (const std::runtime_error& e) {
-    say_error(e);
+  } catch (const std::exception& e) {
+    say_message(tessera::service::escape_for_log(e.what()));
     return false;
   }
 }
@@ -202,7 +212,8 @@ bool handle_message(const char* data, std::size_t size,
   // The line names the command as a shell would have run it, though no
   // shell is involved.
   const std::string command_line = send_command + " tsr \"" + address + "\" &";
-  std::printf("Send command: %s\n", command_line.c_str());
+  std::printf("Send command: %s\n",
+              tessera::service::escape_for_log(command_line).c_str());
   std::fflush(stdout);
   const int error =
       tessera::service::start_device_command(send_command, address);
@@ -290,7 +301,7 @@ int main(int argc, char** argv) try {
   // The socket goes first, so that nothing keeps a restarted service from
   // binding it.
   disconnect_tsr_socket();
-  say_error(e);
+  say_message(tessera::service::escape_for_log(e.what()));
   return kExitFailure;
 } catch (...) {
   disconnect_tsr_socket();

@@ -67,6 +67,21 @@ struct Request {
   const char* printed;
 };
 
+// `message` as the service logs a message that echoes a request: on a line
+// of its own, with the only control byte of these requests, the line feed,
+// escaped.
+std::string logged(const std::string& message) {
+  std::string line;
+  for (const char c : message) {
+    if (c == '\n') {
+      line += "\\x0a";
+    } else {
+      line += c;
+    }
+  }
+  return line + "\n";
+}
+
 // What the service prints for a conversion of (lat, lng) into `language`,
 // and the address it hands to the device command ("" when none).
 struct Reply {
@@ -87,7 +102,7 @@ Reply expected_reply(const Engine& engine, const Request& request,
     return {"Send command: " + command + " tsr \"" + *address + "\" &\n",
             *address};
   } catch (const std::runtime_error& e) {
-    return {e.what(), ""};
+    return {logged(e.what()), ""};
   }
 }
 
@@ -127,14 +142,14 @@ TEST(Service, AnswersRequestsUntilStopped) {
       {" 40.1 -3.7\ten de", Reading::kConversion, 40.1, -3.7, "de", nullptr},
       {"51.5 -0.12 en\n", Reading::kConversion, 51.5, -0.12, "en\n", nullptr},
       {"51.5 -0.12 fr", Reading::kConversion, 51.5, -0.12, "fr",
-       "Language 'fr' not available."},
+       "Language 'fr' not available.\n"},
       {"51.5 -0.12 zu", Reading::kConversion, 51.5, -0.12, "zu",
-       "Language 'zu' not available."},
+       "Language 'zu' not available.\n"},
       {"51.5 -0.12 EN", Reading::kConversion, 51.5, -0.12, "EN", nullptr},
       {"91 0 en", Reading::kConversion, 91, 0, "en",
-       "Invalid latitude: 91.000000."},
+       "Invalid latitude: 91.000000.\n"},
       {"-1e3 0 en", Reading::kConversion, -1000, 0, "en",
-       "Invalid latitude: -1000.000000."},
+       "Invalid latitude: -1000.000000.\n"},
       {full, Reading::kConversion, -12.3456789012, 98.76543210987, "ja",
        nullptr},
       // Cut to its first 32 bytes: "ja", not "japan".
@@ -201,6 +216,54 @@ TEST(Service, AnswersRequestsUntilStopped) {
   EXPECT_FALSE(file_exists(socket_path));
   EXPECT_EQ(service.read_to_end(), expected_output);
   EXPECT_EQ(read_file(record), expected_record);
+}
+
+TEST(Service, LogsEachMessageOnALineWithTheSendersBytesEscaped) {
+  test::TempDir dir;
+  const std::string socket_path = dir.file_path("socket");
+  ServiceProcess service({"--foreground", "--socket", socket_path, "--data",
+                          test::fixture_data_dir()});
+  ASSERT_TRUE(eventually([&] { return file_exists(socket_path); }));
+  ServiceClient client;
+
+  // Two bad requests, two lines.
+  std::string expected =
+      "Invalid latitude: 91.000000.\nLanguage 'fr' not available.\n";
+  ASSERT_TRUE(client.send(socket_path, "91 0 en"));
+  ASSERT_TRUE(client.send(socket_path, "51.5 -0.12 fr"));
+
+  // Language tokens the engine refuses, and how the log must show them.
+  const struct {
+    const char* token;
+    const char* shown;
+  } kTokens[] = {
+      // A terminal escape that would clear the screen.
+      {"\x1b[2J", "\\x1b[2J"},
+      // A forged line; tokens end only at a space.
+      {"\nSend\tcommand:\t/bin/sh", "\\x0aSend\\x09command:\\x09/bin/sh"},
+      {"\xff\x7f", "\\xff\\x7f"},
+      {"\xc3\xa9", "\xc3\xa9"},  // well-formed UTF-8 stays
+  };
+  for (const auto& t : kTokens) {
+    SCOPED_TRACE(printable(t.token));
+    std::string message;
+    try {
+      const Language language(t.token);
+    } catch (const std::runtime_error& e) {
+      message = e.what();
+    }
+    const std::size_t at = message.find(t.token);
+    ASSERT_NE(at, std::string::npos);
+    expected += message.replace(at, std::strlen(t.token), t.shown) + "\n";
+    ASSERT_TRUE(client.send(socket_path, std::string("0 0 ") + t.token));
+  }
+  EXPECT_EQ(service.read_until_size(expected.size()), expected);
+
+  kill(service.pid(), SIGTERM);
+  EXPECT_TRUE(exited_with(service.wait(), 0));
+  const std::string output = service.read_to_end();
+  EXPECT_EQ(output, expected);
+  EXPECT_EQ(output.find('\x1b'), std::string::npos);
 }
 
 TEST(Service, StopSignalDuringEngineLoadIsKept) {
@@ -428,8 +491,9 @@ TEST(Service, MissingDataDirectoryEndsTheService) {
 
   ServiceProcess service(
       {"--foreground", "--socket", socket_path, "--data", data});
-  // Printed as it is, several lines naming the file.
-  EXPECT_EQ(service.read_to_end(), message);
+  // Printed as it is, several lines naming the file, ended by a line feed.
+  const std::string line_end = message.back() == '\n' ? "" : "\n";
+  EXPECT_EQ(service.read_to_end(), message + line_end);
   EXPECT_TRUE(exited_with(service.wait(), 1));
   EXPECT_FALSE(file_exists(socket_path));
 }
