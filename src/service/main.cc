@@ -2,12 +2,11 @@
 // "LAT LNG LANGUAGE" as datagrams on a local socket and hands the three-word
 // address of each position to the device command.
 //
-// Start-up: parse the options, detach, install the stop-signal handler,
-// bind the socket, load the engine; then receive until a stop signal, and
-// clean up. The exit status is 0 after a stop signal, 1 when the service
-// could not start or had to stop for another reason, and 2 for a wrong
-// command line; what went wrong is printed on stdout, one line per
-// message.
+// Start-up: parse the options, detach, install the signal handlers, bind
+// the socket, load the engine; then receive until a stop signal, and clean
+// up. The exit status is 0 after a stop signal, 1 when the service could
+// not start or had to stop for another reason, and 2 for a wrong command
+// line; what went wrong is printed on stdout, one line per message.
 #include <errno.h>
 #include <poll.h>
 #include <signal.h>
@@ -71,26 +70,37 @@ void say_message(const std::string& text) {
 
 void tsr_sig_handler(int) { run = 0; }
 
-// The stop signals, which the handler serves.
-sigset_t stop_signals() {
+// Only interrupts the wait, so that the loop reaps the finished command.
+void child_ended_handler(int) {}
+
+// The signals the loop lets in only while it waits: the stop signals and
+// SIGCHLD.
+sigset_t loop_signals() {
   sigset_t signals;
   sigemptyset(&signals);
   sigaddset(&signals, SIGINT);
   sigaddset(&signals, SIGQUIT);
   sigaddset(&signals, SIGTERM);
+  sigaddset(&signals, SIGCHLD);
   return signals;
 }
 
-// No SA_RESTART: a stop signal ends a wait in progress.
+// No SA_RESTART: a signal ends a wait in progress.
 bool install_signal_handlers() {
   struct sigaction action;
   std::memset(&action, 0, sizeof action);
   action.sa_handler = tsr_sig_handler;
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;
+  struct sigaction child_action;
+  std::memset(&child_action, 0, sizeof child_action);
+  child_action.sa_handler = child_ended_handler;
+  sigemptyset(&child_action.sa_mask);
+  child_action.sa_flags = SA_NOCLDSTOP;
   return sigaction(SIGINT, &action, nullptr) == 0 &&
          sigaction(SIGQUIT, &action, nullptr) == 0 &&
-         sigaction(SIGTERM, &action, nullptr) == 0;
+         sigaction(SIGTERM, &action, nullptr) == 0 &&
+         sigaction(SIGCHLD, &child_action, nullptr) == 0;
 }
 
 // Binds tsr_socket to `path`. An existing file at `path` is left alone, so
@@ -227,8 +237,9 @@ bool handle_message(const char* data, std::size_t size,
   return true;
 }
 
-// Receives and answers requests until a stop signal clears `run`. Returns
-// true after a stop signal, false when waiting failed.
+// Receives and answers requests until a stop signal clears `run`, and
+// reaps each device command as it ends. Returns true after a stop signal,
+// false when waiting failed.
 bool process_loop(const std::string& send_command) {
   char buffer[kDatagramSize];
   iovec part;
@@ -239,12 +250,19 @@ bool process_loop(const std::string& send_command) {
   message.msg_iov = &part;
   message.msg_iovlen = 1;
 
-  // The stop signals are held back except during the wait, which lets them
-  // in atomically: one that arrives just after `run` was tested still ends
-  // the wait instead of being slept through.
-  const sigset_t held = stop_signals();
-  sigset_t wait_mask;
-  sigprocmask(SIG_BLOCK, &held, &wait_mask);
+  // The stop signals and SIGCHLD are held back except during the wait,
+  // which lets them in atomically: one that arrives just after `run` was
+  // tested, or a command that ends just after the last reaping, still ends
+  // the wait instead of being slept through. The wait lets them in even if
+  // whoever started the service had blocked them.
+  const sigset_t held = loop_signals();
+  sigset_t old_mask;
+  sigprocmask(SIG_BLOCK, &held, &old_mask);
+  sigset_t wait_mask = old_mask;
+  sigdelset(&wait_mask, SIGINT);
+  sigdelset(&wait_mask, SIGQUIT);
+  sigdelset(&wait_mask, SIGTERM);
+  sigdelset(&wait_mask, SIGCHLD);
   pollfd request;
   request.fd = tsr_socket;
   request.events = POLLIN;
@@ -265,7 +283,7 @@ bool process_loop(const std::string& send_command) {
       handle_message(buffer, static_cast<std::size_t>(n), send_command);
     }
   }
-  sigprocmask(SIG_SETMASK, &wait_mask, nullptr);
+  sigprocmask(SIG_SETMASK, &old_mask, nullptr);
   tessera::service::reap_finished_children();
   return stopped;
 }

@@ -204,12 +204,9 @@ TEST(Service, AnswersRequestsUntilStopped) {
   }
   EXPECT_TRUE(some_address);
 
-  // Every finished command is reaped by the next turn of the loop, which an
-  // empty datagram brings about.
-  EXPECT_TRUE(eventually([&] {
-    client.send(socket_path, "");
-    return children_of(service.pid()) == 0;
-  }));
+  // Every finished command is reaped, with no further datagram to wake the
+  // loop.
+  EXPECT_TRUE(eventually([&] { return children_of(service.pid()) == 0; }));
 
   kill(service.pid(), SIGTERM);
   EXPECT_TRUE(exited_with(service.wait(), 0));
@@ -264,6 +261,67 @@ TEST(Service, LogsEachMessageOnALineWithTheSendersBytesEscaped) {
   const std::string output = service.read_to_end();
   EXPECT_EQ(output, expected);
   EXPECT_EQ(output.find('\x1b'), std::string::npos);
+}
+
+TEST(Service, DeviceCommandStartsCleanAndIsReapedWhileIdle) {
+  test::TempDir dir;
+  const std::string socket_path = dir.file_path("socket");
+  const std::string record = dir.file_path("record");
+  // Records its arguments, then becomes a program that records the signals
+  // it was started with blocked and ignored.
+  const std::string command = dir.write_file(
+      "record.sh",
+      "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + record +
+          "'\nexec grep -E '^Sig(Blk|Ign):' /proc/self/status >> '" + record +
+          "'\n");
+  std::filesystem::permissions(command, std::filesystem::perms::owner_all);
+  const std::string& data = test::fixture_data_dir();
+  const std::unique_ptr<Engine> engine = new_device_engine(data);
+  const std::string address = *engine->convert_to_3wa(
+      Coordinates(51.520847, -0.195521), Language("en"));
+
+  // Started as nohup starts it, with SIGHUP ignored, which the service
+  // inherits but its command must not.
+  struct sigaction ignore;
+  std::memset(&ignore, 0, sizeof ignore);
+  ignore.sa_handler = SIG_IGN;
+  struct sigaction previous;
+  ASSERT_EQ(sigaction(SIGHUP, &ignore, &previous), 0);
+  ServiceProcess service({"--foreground", "--socket", socket_path, "--data",
+                          data, "--send-command", command});
+  sigaction(SIGHUP, &previous, nullptr);
+  ASSERT_TRUE(eventually([&] { return file_exists(socket_path); }));
+
+  ServiceClient client;
+  ASSERT_TRUE(client.send(socket_path, "51.520847 -0.195521 en"));
+  const std::string arguments = "tsr\n" + address + "\n";
+  ASSERT_TRUE(eventually([&] {
+    const std::string written = read_file(record);
+    return written.find("SigIgn:") != std::string::npos &&
+           written.back() == '\n';
+  }));
+  const std::string written = read_file(record);
+  EXPECT_EQ(written.substr(0, arguments.size()), arguments);
+  // Under the emulator the masks are the emulator's own.
+  if (emulator().empty()) {
+    const std::string masks = written.substr(arguments.size());
+    const std::string blocked = "SigBlk:\t0000000000000000\n";
+    const std::string ignored = "SigIgn:\t";
+    ASSERT_EQ(masks.substr(0, blocked.size() + ignored.size()),
+              blocked + ignored);
+    // Signals 1 to 31; glibc's posix_spawn leaves its own two signals, 32
+    // and 33, ignored in every child.
+    const unsigned long long ignored_signals =
+        std::stoull(masks.substr(blocked.size() + ignored.size()), nullptr, 16);
+    EXPECT_EQ(ignored_signals & 0x7FFFFFFFu, 0u);
+  }
+
+  // The command has ended; the service reaps it without a further datagram
+  // to wake it.
+  EXPECT_TRUE(eventually([&] { return children_of(service.pid()) == 0; }));
+
+  kill(service.pid(), SIGTERM);
+  EXPECT_TRUE(exited_with(service.wait(), 0));
 }
 
 TEST(Service, StopSignalDuringEngineLoadIsKept) {
