@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/utf16.h"
+#include "manifest/manifest.h"
 #include "mkdata/algorithm/attr_data_set.h"
 #include "mkdata/algorithm/excluded_writer.h"
 #include "mkdata/algorithm/procedural_land_model.h"
@@ -211,6 +212,8 @@ void build_data_set(const Recipe& recipe, const Geography& geography,
                                     geography.countries.disputed,
                                     geography.country_quantisation));
   }
+  // Last, so that it covers every file.
+  manifest::write_manifest(root);
 }
 
 }  // namespace mkdata
