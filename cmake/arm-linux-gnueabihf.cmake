@@ -23,13 +23,15 @@ set(CMAKE_CROSSCOMPILING_EMULATOR qemu-arm -L /usr/arm-linux-gnueabihf)
 # however its application chooses.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # The platform module resets the library suffixes after this file, so the
-# static ICU archives that the data builder links are named here.
+# static ICU and OpenSSL archives that the tools link are named here.
 set(ICU_UC_LIBRARY_RELEASE /usr/lib/arm-linux-gnueabihf/libicuuc.a
     CACHE FILEPATH "ICU common library, static")
 set(ICU_I18N_LIBRARY_RELEASE /usr/lib/arm-linux-gnueabihf/libicui18n.a
     CACHE FILEPATH "ICU internationalisation library, static")
 set(ICU_DATA_LIBRARY_RELEASE /usr/lib/arm-linux-gnueabihf/libicudata.a
     CACHE FILEPATH "ICU data library, static")
+set(OPENSSL_CRYPTO_LIBRARY /usr/lib/arm-linux-gnueabihf/libcrypto.a
+    CACHE FILEPATH "OpenSSL crypto library, static")
 
 # GCC notes every std::initializer_list<long long> argument on ARM because
 # its passing changed in GCC 7.1; all our code is built by one compiler.

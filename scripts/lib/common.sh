@@ -26,7 +26,7 @@ ensure_packages() {
 
 # What every build needs.
 build_packages=(ca-certificates g++ make cmake rapidjson-dev libcli11-dev
-                googletest libicu-dev libbenchmark-dev)
+                googletest libicu-dev libssl-dev libbenchmark-dev)
 
 # Node.js and npm, which install the pinned sources of the world data set.
 # Any node that brings npm will do (Debian's, or one from elsewhere that

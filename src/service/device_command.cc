@@ -19,16 +19,23 @@ int start_device_command(const std::string& command,
   std::string text = address;
   char* const argv[] = {program.data(), tag.data(), text.data(), nullptr};
 
-  // The service blocks its stop signals outside its wait; the command must
-  // not inherit that.
+  // The service blocks its stop signals and SIGCHLD outside its wait, and
+  // may have been started with some signals ignored; the command must
+  // inherit neither.
   posix_spawnattr_t attributes;
   int error = posix_spawnattr_init(&attributes);
   if (error != 0) return error;
   sigset_t no_signals;
   sigemptyset(&no_signals);
+  sigset_t all_signals;
+  sigfillset(&all_signals);
   error = posix_spawnattr_setsigmask(&attributes, &no_signals);
   if (error == 0) {
-    error = posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
+    error = posix_spawnattr_setsigdefault(&attributes, &all_signals);
+  }
+  if (error == 0) {
+    error = posix_spawnattr_setflags(
+        &attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
   }
   if (error == 0) {
     pid_t child;

@@ -11,8 +11,8 @@ namespace service {
 // Starts `command` with the arguments "tsr" and `address`, directly from an
 // argument vector (no shell ever reads the address), and returns without
 // waiting for it. The child inherits the environment and the standard
-// streams, and starts with no signal blocked. Returns 0, or the error number
-// of the failed start.
+// streams, and starts with no signal blocked and every signal at its
+// default action. Returns 0, or the error number of the failed start.
 int start_device_command(const std::string& command,
                          const std::string& address);
 

@@ -67,6 +67,21 @@ struct Request {
   const char* printed;
 };
 
+// `message` as the service logs a message that echoes a request: on a line
+// of its own, with the only control byte of these requests, the line feed,
+// escaped.
+std::string logged(const std::string& message) {
+  std::string line;
+  for (const char c : message) {
+    if (c == '\n') {
+      line += "\\x0a";
+    } else {
+      line += c;
+    }
+  }
+  return line + "\n";
+}
+
 // What the service prints for a conversion of (lat, lng) into `language`,
 // and the address it hands to the device command ("" when none).
 struct Reply {
@@ -87,7 +102,7 @@ Reply expected_reply(const Engine& engine, const Request& request,
     return {"Send command: " + command + " tsr \"" + *address + "\" &\n",
             *address};
   } catch (const std::runtime_error& e) {
-    return {e.what(), ""};
+    return {logged(e.what()), ""};
   }
 }
 
@@ -127,14 +142,14 @@ TEST(Service, AnswersRequestsUntilStopped) {
       {" 40.1 -3.7\ten de", Reading::kConversion, 40.1, -3.7, "de", nullptr},
       {"51.5 -0.12 en\n", Reading::kConversion, 51.5, -0.12, "en\n", nullptr},
       {"51.5 -0.12 fr", Reading::kConversion, 51.5, -0.12, "fr",
-       "Language 'fr' not available."},
+       "Language 'fr' not available.\n"},
       {"51.5 -0.12 zu", Reading::kConversion, 51.5, -0.12, "zu",
-       "Language 'zu' not available."},
+       "Language 'zu' not available.\n"},
       {"51.5 -0.12 EN", Reading::kConversion, 51.5, -0.12, "EN", nullptr},
       {"91 0 en", Reading::kConversion, 91, 0, "en",
-       "Invalid latitude: 91.000000."},
+       "Invalid latitude: 91.000000.\n"},
       {"-1e3 0 en", Reading::kConversion, -1000, 0, "en",
-       "Invalid latitude: -1000.000000."},
+       "Invalid latitude: -1000.000000.\n"},
       {full, Reading::kConversion, -12.3456789012, 98.76543210987, "ja",
        nullptr},
       // Cut to its first 32 bytes: "ja", not "japan".
@@ -189,18 +204,124 @@ TEST(Service, AnswersRequestsUntilStopped) {
   }
   EXPECT_TRUE(some_address);
 
-  // Every finished command is reaped by the next turn of the loop, which an
-  // empty datagram brings about.
-  EXPECT_TRUE(eventually([&] {
-    client.send(socket_path, "");
-    return children_of(service.pid()) == 0;
-  }));
+  // Every finished command is reaped, with no further datagram to wake the
+  // loop.
+  EXPECT_TRUE(eventually([&] { return children_of(service.pid()) == 0; }));
 
   kill(service.pid(), SIGTERM);
   EXPECT_TRUE(exited_with(service.wait(), 0));
   EXPECT_FALSE(file_exists(socket_path));
   EXPECT_EQ(service.read_to_end(), expected_output);
   EXPECT_EQ(read_file(record), expected_record);
+}
+
+TEST(Service, LogsEachMessageOnALineWithTheSendersBytesEscaped) {
+  test::TempDir dir;
+  const std::string socket_path = dir.file_path("socket");
+  ServiceProcess service({"--foreground", "--socket", socket_path, "--data",
+                          test::fixture_data_dir()});
+  ASSERT_TRUE(eventually([&] { return file_exists(socket_path); }));
+  ServiceClient client;
+
+  // Two bad requests, two lines.
+  std::string expected =
+      "Invalid latitude: 91.000000.\nLanguage 'fr' not available.\n";
+  ASSERT_TRUE(client.send(socket_path, "91 0 en"));
+  ASSERT_TRUE(client.send(socket_path, "51.5 -0.12 fr"));
+
+  // Language tokens the engine refuses, and how the log must show them.
+  const struct {
+    const char* token;
+    const char* shown;
+  } kTokens[] = {
+      // A terminal escape that would clear the screen.
+      {"\x1b[2J", "\\x1b[2J"},
+      // A forged line; tokens end only at a space.
+      {"\nSend\tcommand:\t/bin/sh", "\\x0aSend\\x09command:\\x09/bin/sh"},
+      {"\xff\x7f", "\\xff\\x7f"},
+      {"\xc3\xa9", "\xc3\xa9"},  // well-formed UTF-8 stays
+  };
+  for (const auto& t : kTokens) {
+    SCOPED_TRACE(printable(t.token));
+    std::string message;
+    try {
+      const Language language(t.token);
+    } catch (const std::runtime_error& e) {
+      message = e.what();
+    }
+    const std::size_t at = message.find(t.token);
+    ASSERT_NE(at, std::string::npos);
+    expected += message.replace(at, std::strlen(t.token), t.shown) + "\n";
+    ASSERT_TRUE(client.send(socket_path, std::string("0 0 ") + t.token));
+  }
+  EXPECT_EQ(service.read_until_size(expected.size()), expected);
+
+  kill(service.pid(), SIGTERM);
+  EXPECT_TRUE(exited_with(service.wait(), 0));
+  const std::string output = service.read_to_end();
+  EXPECT_EQ(output, expected);
+  EXPECT_EQ(output.find('\x1b'), std::string::npos);
+}
+
+TEST(Service, DeviceCommandStartsCleanAndIsReapedWhileIdle) {
+  test::TempDir dir;
+  const std::string socket_path = dir.file_path("socket");
+  const std::string record = dir.file_path("record");
+  // Records its arguments, then becomes a program that records the signals
+  // it was started with blocked and ignored.
+  const std::string command = dir.write_file(
+      "record.sh",
+      "#!/bin/sh\nprintf '%s\\n' \"$@\" >> '" + record +
+          "'\nexec grep -E '^Sig(Blk|Ign):' /proc/self/status >> '" + record +
+          "'\n");
+  std::filesystem::permissions(command, std::filesystem::perms::owner_all);
+  const std::string& data = test::fixture_data_dir();
+  const std::unique_ptr<Engine> engine = new_device_engine(data);
+  const std::string address = *engine->convert_to_3wa(
+      Coordinates(51.520847, -0.195521), Language("en"));
+
+  // Started as nohup starts it, with SIGHUP ignored, which the service
+  // inherits but its command must not.
+  struct sigaction ignore;
+  std::memset(&ignore, 0, sizeof ignore);
+  ignore.sa_handler = SIG_IGN;
+  struct sigaction previous;
+  ASSERT_EQ(sigaction(SIGHUP, &ignore, &previous), 0);
+  ServiceProcess service({"--foreground", "--socket", socket_path, "--data",
+                          data, "--send-command", command});
+  sigaction(SIGHUP, &previous, nullptr);
+  ASSERT_TRUE(eventually([&] { return file_exists(socket_path); }));
+
+  ServiceClient client;
+  ASSERT_TRUE(client.send(socket_path, "51.520847 -0.195521 en"));
+  const std::string arguments = "tsr\n" + address + "\n";
+  ASSERT_TRUE(eventually([&] {
+    const std::string written = read_file(record);
+    return written.find("SigIgn:") != std::string::npos &&
+           written.back() == '\n';
+  }));
+  const std::string written = read_file(record);
+  EXPECT_EQ(written.substr(0, arguments.size()), arguments);
+  // Under the emulator the masks are the emulator's own.
+  if (emulator().empty()) {
+    const std::string masks = written.substr(arguments.size());
+    const std::string blocked = "SigBlk:\t0000000000000000\n";
+    const std::string ignored = "SigIgn:\t";
+    ASSERT_EQ(masks.substr(0, blocked.size() + ignored.size()),
+              blocked + ignored);
+    // Signals 1 to 31; glibc's posix_spawn leaves its own two signals, 32
+    // and 33, ignored in every child.
+    const unsigned long long ignored_signals =
+        std::stoull(masks.substr(blocked.size() + ignored.size()), nullptr, 16);
+    EXPECT_EQ(ignored_signals & 0x7FFFFFFFu, 0u);
+  }
+
+  // The command has ended; the service reaps it without a further datagram
+  // to wake it.
+  EXPECT_TRUE(eventually([&] { return children_of(service.pid()) == 0; }));
+
+  kill(service.pid(), SIGTERM);
+  EXPECT_TRUE(exited_with(service.wait(), 0));
 }
 
 TEST(Service, StopSignalDuringEngineLoadIsKept) {
@@ -409,7 +530,8 @@ TEST(Service, LeftoverSocketFileIsNotTaken) {
       "Could not bind to socket: 'Address already in use'.\n";
   EXPECT_EQ(std::string(std::strerror(EADDRINUSE)), "Address already in use");
   EXPECT_EQ(service.read_to_end(), line + line + line + line);
-  EXPECT_TRUE(exited_with(service.wait(), 0));
+  // A failure to start, which a supervisor must see as one.
+  EXPECT_TRUE(exited_with(service.wait(), 1));
   EXPECT_TRUE(file_exists(socket_path));
 }
 
@@ -427,9 +549,10 @@ TEST(Service, MissingDataDirectoryEndsTheService) {
 
   ServiceProcess service(
       {"--foreground", "--socket", socket_path, "--data", data});
-  // The message has no line end of its own.
-  EXPECT_EQ(service.read_to_end(), message);
-  EXPECT_TRUE(exited_with(service.wait(), 0));
+  // Printed as it is, several lines naming the file, ended by a line feed.
+  const std::string line_end = message.back() == '\n' ? "" : "\n";
+  EXPECT_EQ(service.read_to_end(), message + line_end);
+  EXPECT_TRUE(exited_with(service.wait(), 1));
   EXPECT_FALSE(file_exists(socket_path));
 }
 
@@ -441,7 +564,7 @@ TEST(Service, SocketPathMustFitTheAddress) {
                           dir.file_path("unused")});
   EXPECT_EQ(service.read_to_end(),
             "Invalid socket path: '" + socket_path + "'.\n");
-  EXPECT_TRUE(exited_with(service.wait(), 0));
+  EXPECT_TRUE(exited_with(service.wait(), 1));
 }
 
 TEST(Service, UnknownOptionIsAUsageError) {

@@ -161,7 +161,7 @@ TEST(Commands, HelpDescribesEachCommand) {
   EXPECT_NE(run({"section", "--help"}).out.find("NELNG"), std::string::npos);
 }
 
-TEST(Commands, VersionAndCheckDataNeedNoEngine) {
+TEST(Commands, VersionNeedsNoEngineAndCheckDataLoadsBoth) {
   const Outcome version = run({"version"});
   EXPECT_EQ(version.status, kExitSuccess);
   EXPECT_EQ(version.out, std::string(kEngineVersion) + "\n");
@@ -173,9 +173,12 @@ TEST(Commands, VersionAndCheckDataNeedNoEngine) {
   EXPECT_EQ(missing.out.substr(0, 2), "2 ");
   EXPECT_EQ(missing.engine, "");
 
+  // The server engine is built last.
   const Outcome fixture = run({"check-data", test::fixture_data_dir()});
   EXPECT_EQ(fixture.status, kExitSuccess);
   EXPECT_EQ(fixture.out, "0\n");
+  EXPECT_EQ(fixture.err, "");
+  EXPECT_EQ(fixture.engine, "server:" + test::fixture_data_dir());
 }
 
 TEST(Commands, BatchAnswersStandardInput) {

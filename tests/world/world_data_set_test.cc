@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/utf16.h"
+#include "manifest/manifest.h"
 #include "mkdata/world/world_places.h"
 #include "tessera/data_path.h"
 #include "tessera/engine.h"
@@ -63,6 +64,8 @@ double mean_word_length(const std::string& address) {
 TEST_F(WorldDataSet, IsAValidDataDirectoryWithNineLanguages) {
   const ErrorDescriptor valid = is_valid_data_path(world_dir());
   EXPECT_EQ(valid.code, 0) << valid.message;
+  const manifest::ManifestCheck files = manifest::check_manifest(world_dir());
+  EXPECT_TRUE(files.intact()) << testing::PrintToString(files.problems);
   EXPECT_EQ(engine().available_languages(),
             (std::set<std::string>{"de", "en", "es", "fr", "it", "nl", "pl",
                                    "pt", "sv"}));

@@ -9,12 +9,11 @@
 #include <utility>
 
 #include "cli/batch.h"
+#include "cli/check_data.h"
 #include "cli/number_text.h"
 #include "cli/suggest.h"
 #include "tessera/bounding_box.h"
 #include "tessera/coordinates.h"
-#include "tessera/data_path.h"
-#include "tessera/error_descriptor.h"
 #include "tessera/grid_line.h"
 #include "tessera/optional.h"
 #include "tessera/version.h"
@@ -242,10 +241,13 @@ int run_tool(const std::vector<std::string>& args, const Console& console,
     app.add_subcommand("version", "Print the engine version (needs no data)")
         ->fallthrough();
     std::string check_dir;
-    CLI::App* check_data = app.add_subcommand(
-        "check-data", "Check that a directory holds data this engine reads");
-    check_data->add_option("DIR", check_dir, "Data directory")->required();
-    check_data->fallthrough();
+    CLI::App* check_data_command = app.add_subcommand(
+        "check-data",
+        "Check that a data directory is whole and that both engines load it");
+    check_data_command->add_option("DIR", check_dir, "Data directory")
+        ->required();
+    check_data_command->footer(kCheckDataHelp);
+    check_data_command->fallthrough();
 
     // The arguments of each command, bound before any parsing.
     std::vector<Args> values;
@@ -276,12 +278,8 @@ int run_tool(const std::vector<std::string>& args, const Console& console,
       console.out << kEngineVersion << '\n';
       return kExitSuccess;
     }
-    if (app.got_subcommand(check_data)) {
-      const ErrorDescriptor result = is_valid_data_path(check_dir);
-      console.out << result.code;
-      if (!result.message.empty()) console.out << ' ' << result.message;
-      console.out << '\n';
-      return result.code == 0 ? kExitSuccess : kExitFailure;
+    if (app.got_subcommand(check_data_command)) {
+      return check_data(check_dir, console, make_engine);
     }
     const EngineKind kind =
         engine_name == "server" ? EngineKind::kServer : EngineKind::kDevice;

@@ -12,6 +12,7 @@
 #include "data/data_format_version.h"
 #include "data/text_files_format.h"
 #include "find_country/countries_format.h"
+#include "manifest/manifest.h"
 #include "mkdata/algorithm/attr_data_set.h"
 #include "mkdata/algorithm/excluded_writer.h"
 #include "mkdata/algorithm/procedural_land_model.h"
@@ -216,6 +217,8 @@ void build_data_set(const Recipe& recipe, const Geography& geography,
                                     geography.countries.disputed,
                                     geography.country_quantisation));
   }
+  // Last, so that it covers every file.
+  manifest::write_manifest(root);
 }
 
 }  // namespace mkdata

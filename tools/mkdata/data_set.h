@@ -32,7 +32,8 @@ Geography synthetic_geography();
 // it if needed: the format version, the language list, the data version,
 // the normalisation table, each language's wordlist, block order and
 // autosuggest file, the word index, the attractiveness blocks, the excluded
-// areas, and the places and countries of `geography`. Same recipe and
+// areas, and the places and countries of `geography`; then, last, the
+// manifest "SHA256SUMS" of every other file under `root`. Same recipe and
 // geography, same bytes. Long stages show progress on a terminal.
 //
 // Throws std::runtime_error (or a subclass) when the recipe cannot be built:
