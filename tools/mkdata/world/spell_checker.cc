@@ -62,87 +62,86 @@ class TempFile {
   std::string path_;
 };
 
-struct Run {
-  TempFile input;
-  TempFile output;
-  pid_t pid = -1;
-};
-
-// Starts `program` on one check with its output going to run->output.
-void start(const std::string& program, const SpellCheck& check, Run* run) {
-  std::string words;
-  for (const std::string& word : check.words) words += word + '\n';
-  run->input.write_all(words);
-
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, run->output.fd(), STDOUT_FILENO);
-  std::string d = "-d";
-  std::string i = "-i";
-  std::string encoding = "UTF-8";
-  std::string g = "-G";
-  std::string dictionary = check.dictionary;
-  std::string input = run->input.path();
-  std::string name = program;
-  char* const argv[] = {name.data(),     d.data(), dictionary.data(), i.data(),
-                        encoding.data(), g.data(), input.data(),      nullptr};
-  const int error = posix_spawnp(&run->pid, program.c_str(), &actions, nullptr,
-                                 argv, environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (error != 0) {
-    run->pid = -1;
-    throw std::runtime_error("cannot run " + program + ": " +
-                             std::strerror(error));
-  }
-}
-
-// Waits for the run; returns its exit status, 128 and up for a signal.
-int finish(Run* run) {
+// Waits for `pid`; returns its exit status, 128 and up for a signal.
+int wait_for(pid_t pid) {
   int status = 0;
-  while (waitpid(run->pid, &status, 0) == -1) {
+  while (waitpid(pid, &status, 0) == -1) {
     if (errno != EINTR) return 127;
   }
-  run->pid = -1;
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 }  // namespace
 
+struct SpellCheckRun::Files {
+  TempFile input;
+  TempFile output;
+};
+
+SpellCheckRun::SpellCheckRun(const SpellCheck& check,
+                             const std::string& program)
+    : files_(std::make_unique<Files>()),
+      command_(program + " -d " + check.dictionary) {
+  std::string words;
+  for (const std::string& word : check.words) words += word + '\n';
+  files_->input.write_all(words);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, files_->output.fd(),
+                                   STDOUT_FILENO);
+  std::string name = program;
+  std::string d = "-d";
+  std::string dictionary = check.dictionary;
+  std::string i = "-i";
+  std::string encoding = "UTF-8";
+  std::string g = "-G";
+  std::string input = files_->input.path();
+  char* const argv[] = {name.data(),     d.data(), dictionary.data(), i.data(),
+                        encoding.data(), g.data(), input.data(),      nullptr};
+  pid_t pid;
+  const int error =
+      posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (error != 0) {
+    throw std::runtime_error("cannot run " + program + ": " +
+                             std::strerror(error));
+  }
+  pid_ = pid;
+}
+
+SpellCheckRun::~SpellCheckRun() {
+  if (pid_ >= 0) wait_for(pid_);
+}
+
+std::unordered_set<std::string> SpellCheckRun::accepted() {
+  if (pid_ < 0) throw std::runtime_error(command_ + " was already read");
+  const int status = wait_for(pid_);
+  pid_ = -1;
+  if (status != 0) {
+    throw std::runtime_error(command_ + " exited with " +
+                             std::to_string(status));
+  }
+  std::unordered_set<std::string> words;
+  const std::string output = read_file(files_->output.path());
+  std::size_t start = 0;
+  while (start < output.size()) {
+    std::size_t end = output.find('\n', start);
+    if (end == std::string::npos) end = output.size();
+    if (end > start) words.emplace(output, start, end - start);
+    start = end + 1;
+  }
+  return words;
+}
+
 std::vector<std::unordered_set<std::string>> spell_check(
     const std::vector<SpellCheck>& checks, const std::string& program) {
-  std::vector<std::unique_ptr<Run>> runs;
-  std::string failure;
-  try {
-    for (const SpellCheck& check : checks) {
-      runs.push_back(std::make_unique<Run>());
-      start(program, check, runs.back().get());
-    }
-  } catch (const std::runtime_error& e) {
-    failure = e.what();
+  std::vector<std::unique_ptr<SpellCheckRun>> runs;
+  for (const SpellCheck& check : checks) {
+    runs.push_back(std::make_unique<SpellCheckRun>(check, program));
   }
-  // Every started run is waited for, even after a failure.
-  std::vector<std::unordered_set<std::string>> accepted(checks.size());
-  for (std::size_t k = 0; k < runs.size(); ++k) {
-    if (runs[k]->pid < 0) continue;
-    const int status = finish(runs[k].get());
-    if (!failure.empty()) continue;
-    if (status != 0) {
-      failure = program + " -d " + checks[k].dictionary + " exited with " +
-                std::to_string(status);
-      continue;
-    }
-    const std::string output = read_file(runs[k]->output.path());
-    std::size_t start_of_line = 0;
-    while (start_of_line < output.size()) {
-      std::size_t end = output.find('\n', start_of_line);
-      if (end == std::string::npos) end = output.size();
-      if (end > start_of_line) {
-        accepted[k].emplace(output, start_of_line, end - start_of_line);
-      }
-      start_of_line = end + 1;
-    }
-  }
-  if (!failure.empty()) throw std::runtime_error(failure);
+  std::vector<std::unordered_set<std::string>> accepted;
+  for (const auto& run : runs) accepted.push_back(run->accepted());
   return accepted;
 }
 

@@ -65,7 +65,8 @@ std::vector<WorldWords> read_world_words(const std::string& sources_dir) {
       modules + "/stopwords-iso/stopwords-iso.json";
 
   std::vector<std::unique_ptr<LanguageWords>> languages;
-  std::vector<SpellCheck> checks;
+  // Each language's spelling check runs while the next languages are read.
+  std::vector<std::unique_ptr<SpellCheckRun>> checks;
   for (const WorldLanguageFiles& files : world_language_files()) {
     auto language = std::make_unique<LanguageWords>();
     language->code = files.code;
@@ -111,24 +112,23 @@ std::vector<WorldWords> read_world_words(const std::string& sources_dir) {
       candidates.push_back(std::move(candidate));
     }
     language->candidates = std::move(candidates);
+    checks.push_back(std::make_unique<SpellCheckRun>(check));
     for (std::string& word : cleaner.clean_words()) {
       if (language->stop_words.count(word) == 0) {
         language->fill.push_back(std::move(word));
       }
     }
-    checks.push_back(std::move(check));
     languages.push_back(std::move(language));
   }
 
-  const std::vector<std::unordered_set<std::string>> accepted =
-      spell_check(checks);
   std::vector<WorldWords> all;
   for (std::size_t k = 0; k < languages.size(); ++k) {
     LanguageWords& language = *languages[k];
+    const std::unordered_set<std::string> accepted = checks[k]->accepted();
     std::vector<WordFrequency> spelt;
     for (WordFrequency& candidate : language.candidates) {
       for (const std::string& spelling : candidate.spellings) {
-        if (accepted[k].count(spelling) != 0) {
+        if (accepted.count(spelling) != 0) {
           spelt.push_back(std::move(candidate));
           break;
         }
