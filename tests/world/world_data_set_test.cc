@@ -155,7 +155,7 @@ TEST_F(WorldDataSet, GivesTheReadmeTable) {
     const char* place;
     const char* country;
   } kRows[] = {
-      {51.500729, -0.124625, "en", "demand.watch.tape",
+      {51.500729, -0.124625, "en", "coat.true.fans",
        "London, England, United Kingdom", "GB"},
       {52.516275, 13.377704, "de", "passagiere.entstehen.vorlagen",
        "Berlin, Deutschland", "DE"},
@@ -175,7 +175,7 @@ TEST_F(WorldDataSet, GivesTheReadmeTable) {
        "Warszawa, Województwo mazowieckie, Polska", "PL"},
       {48.137154, 11.576124, "de", "führende.kilogramm.tourismus",
        "München, Bayern, Deutschland", "DE"},
-      {48.137154, 11.576124, "fr", "ouvertes.mensonges.réacteurs",
+      {48.137154, 11.576124, "fr", "réparties.paludisme.nuages",
        "Munich, Bavière, Allemagne", "DE"},
   };
   for (const auto& row : kRows) {
