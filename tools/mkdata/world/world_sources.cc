@@ -26,6 +26,8 @@ namespace fs = std::filesystem;
 
 constexpr char kDebianPins[] = "debian-packages.txt";
 constexpr char kDebianVersions[] = "VERSIONS";
+// The program that checks spelling, which the install script installs.
+constexpr char kSpellChecker[] = "hunspell";
 
 // What each source gives the data set and under which licence, as the
 // package's own copyright or licence file states it.
@@ -172,6 +174,17 @@ bool pins_changed(const std::string& sources_dir) {
   return error || unpacked < pins;
 }
 
+// True when `program` is an executable file in a folder of $PATH.
+bool on_path(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path == nullptr ? "" : path);
+  for (std::string folder; std::getline(folders, folder, ':');) {
+    if (folder.empty()) folder = ".";
+    if (access((folder + "/" + program).c_str(), X_OK) == 0) return true;
+  }
+  return false;
+}
+
 // Runs `program` with no arguments and waits for it; its output goes where
 // ours goes.
 int run_program(const std::string& program) {
@@ -234,10 +247,14 @@ const std::vector<WorldLanguageFiles>& world_language_files() {
 
 void ensure_world_sources(const std::string& sources_dir) {
   const std::vector<std::string> files = source_files(sources_dir);
-  if (first_missing(files).empty() && !pins_changed(sources_dir)) return;
+  if (first_missing(files).empty() && !pins_changed(sources_dir) &&
+      on_path(kSpellChecker)) {
+    return;
+  }
   const std::string script = (fs::path(sources_dir) / "install").string();
   const int status = run_program(script);
-  const std::string missing = first_missing(files);
+  std::string missing = first_missing(files);
+  if (missing.empty() && !on_path(kSpellChecker)) missing = kSpellChecker;
   if (status != 0 || !missing.empty()) {
     throw std::runtime_error("world sources are not installed (" + script +
                              " exited with " + std::to_string(status) +

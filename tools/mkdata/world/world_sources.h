@@ -32,7 +32,8 @@ struct WorldLanguageFiles {
 const std::vector<WorldLanguageFiles>& world_language_files();
 
 // Runs the "install" script of `sources_dir` when a file the build reads is
-// missing, or the Debian pins changed since the packages were unpacked.
+// missing, the Debian pins changed since the packages were unpacked, or the
+// hunspell program is not on the PATH.
 // Throws std::runtime_error when the script fails or files are still
 // missing afterwards.
 void ensure_world_sources(const std::string& sources_dir);
