@@ -5,10 +5,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "autosuggest/autosuggest_test_data.h"
+#include "autosuggest/levenshtein/mass_levenshtein.h"
+#include "autosuggest/related_words.h"
 #include "tessera/error.h"
 
 namespace tessera {
@@ -37,7 +41,8 @@ Bytes shrunk(Bytes bytes, std::size_t size) {
 }
 
 TEST(AutosuggestData, ReadsTheLiteralFile) {
-  const auto data = read_autosuggest_data(in_memory(literal_autosuggest_file()));
+  const auto data =
+      read_autosuggest_data(in_memory(literal_autosuggest_file()));
   EXPECT_EQ(data->encodable_characters(), (std::vector<char16_t>{u'a', u'b'}));
   ASSERT_EQ(data->similar_pairs().size(), 1u);
   EXPECT_EQ(data->similar_pairs()[0].dictionary, 1);
@@ -70,16 +75,16 @@ TEST(AutosuggestData, RejectsCorruptData) {
        "length field"},
       {"length field too small", [](Bytes& b) { put_u32(b, 0, 57); },
        "length field"},
-      {"map size beyond the file",
-       [](Bytes& b) { put_u32(b, 12, 0xFFFFFFFF); }, "related-words map"},
+      {"map size beyond the file", [](Bytes& b) { put_u32(b, 12, 0xFFFFFFFF); },
+       "related-words map"},
       {"map entry outside the map",
        [](Bytes& b) { put_u16(b, test::kLiteralRelatedMap + 4, 3); },
        "outside the map"},
       {"ring that never returns",
        [](Bytes& b) { put_u16(b, test::kLiteralRelatedMap + 2, 1); },
        "does not return"},
-      {"encoding offset at the end",
-       [](Bytes& b) { put_u32(b, 8, 58); }, "encoding section"},
+      {"encoding offset at the end", [](Bytes& b) { put_u32(b, 8, 58); },
+       "encoding section"},
       {"encoding offset that would wrap",
        [](Bytes& b) { put_u32(b, 8, 0xFFFFFFFE); }, "encoding section"},
       {"127 characters",
@@ -107,18 +112,14 @@ TEST(AutosuggestData, RejectsCorruptData) {
        "more than its"},
       {"entry of length 0", [](Bytes& b) { b[test::kLiteralLengths + 2] = 0; },
        "has 0 codes"},
-      {"entry of length 32",
-       [](Bytes& b) { b[test::kLiteralLengths] = 32; }, "has 32 codes"},
+      {"entry of length 32", [](Bytes& b) { b[test::kLiteralLengths] = 32; },
+       "has 32 codes"},
       {"lengths beyond the codes",
-       [](Bytes& b) { b[test::kLiteralLengths + 2] = 2; },
-       "passes the end"},
+       [](Bytes& b) { b[test::kLiteralLengths + 2] = 2; }, "passes the end"},
       {"first entry shares a prefix",
        [](Bytes& b) { b[test::kLiteralSharedPrefixes] = 1; }, "shares 1"},
       {"prefix longer than the previous entry",
-       [](Bytes& b) {
-         b[test::kLiteralSharedPrefixes + 1] = 3;
-       },
-       "shares 3"},
+       [](Bytes& b) { b[test::kLiteralSharedPrefixes + 1] = 3; }, "shares 3"},
       {"prefix longer than the entry",
        [](Bytes& b) { b[test::kLiteralSharedPrefixes + 2] = 2; }, "shares 2"},
       {"prefix that is not shared",
@@ -158,6 +159,47 @@ TEST(AutosuggestData, RejectsEveryTruncation) {
   }
 }
 
+// Whatever bytes are damaged, the data is either rejected or safe to use:
+// the search and the walks along the rings run without reading outside the
+// file or looping forever (the sanitizer builds watch the reads).
+TEST(AutosuggestData, DamagedBytesAreRejectedOrHarmless) {
+  const Bytes original = mkdata::build_autosuggest_file(
+      {u"cat", u"cats", u"cut", u"dog", u"dot", u"do"}, {{0, 1}, {3, 4, 5}},
+      mkdata::default_similar_character_pairs());
+  const std::uint32_t seed = 5150;
+  SCOPED_TRACE(testing::Message() << "seed " << seed);
+  std::mt19937 random(seed);
+  for (int round = 0; round < 3000; ++round) {
+    Bytes bytes = original;
+    const int flips = 1 + round % 3;
+    for (int f = 0; f < flips; ++f) {
+      const std::size_t at = std::uniform_int_distribution<std::size_t>(
+          0, bytes.size() - 1)(random);
+      bytes[at] = static_cast<std::uint8_t>(random());
+    }
+    std::unique_ptr<const AutosuggestData> data;
+    try {
+      data = read_autosuggest_data(in_memory(bytes));
+    } catch (const FileError&) {
+      continue;
+    }
+    const levenshtein::MassLevenshtein search(*data);
+    for (const char16_t* query :
+         {u"", u"cat", u"dgo", u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"}) {
+      for (const levenshtein::SimilarWord& w :
+           search.recompute_similar_words_to(query, 4)) {
+        ASSERT_GE(w.word_no, 0);
+        ASSERT_LT(static_cast<std::uint32_t>(w.word_no),
+                  data->related_ids_cyclic_map_size());
+      }
+    }
+    for (std::uint32_t k = 0; k < data->related_ids_cyclic_map_size(); ++k) {
+      ASSERT_LT(related_word_numbers(*data, static_cast<int>(k)).size(),
+                data->related_ids_cyclic_map_size());
+    }
+  }
+}
+
 TEST(AutosuggestData, ConstructorChecksTheCharacterCount) {
   Bytes bytes = literal_autosuggest_file();
   std::vector<char16_t> characters(127, u'a');
@@ -172,8 +214,8 @@ TEST(AutosuggestData, ConstructorChecksTheCharacterCount) {
 }
 
 TEST(AutosuggestData, ReadsWhatTheBuilderWrites) {
-  const auto data = test::built_autosuggest_data(
-      {"cat", "cats", "dog", ""}, {{0, 1}}, {{u'c', u'd'}});
+  const auto data = test::built_autosuggest_data({"cat", "cats", "dog", ""},
+                                                 {{0, 1}}, {{u'c', u'd'}});
   EXPECT_EQ(data->encodable_characters(),
             (std::vector<char16_t>{u'a', u'c', u'd', u'g', u'o', u's', u't'}));
   EXPECT_EQ(data->related_ids_cyclic_map_size(), 4u);
