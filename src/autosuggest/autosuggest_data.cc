@@ -81,7 +81,8 @@ const std::uint8_t* AutosuggestData::bytes() const noexcept {
 
 void AutosuggestData::check_related_map() {
   const std::uint32_t size = static_cast<std::uint32_t>(file_.size());
-  const std::uint32_t count = datasource::decode_u32(bytes() + kRelatedMapSizeField);
+  const std::uint32_t count =
+      datasource::decode_u32(bytes() + kRelatedMapSizeField);
   if (count > (size - kRelatedMapOffset) / kRelatedMapEntrySize) {
     integrity_failure("the related-words map of the autosuggest data has " +
                       std::to_string(count) + " entries, more than its " +

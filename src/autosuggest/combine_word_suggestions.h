@@ -44,8 +44,7 @@ class CombineWordSuggestions {
   };
 
   // `options` must outlive the run.
-  CombineWordSuggestions(const std::vector<OptionsForEachSlot>& options,
-                         int n);
+  CombineWordSuggestions(const std::vector<OptionsForEachSlot>& options, int n);
 
   // The at most n best combinations, in non-decreasing total score; among
   // equal totals, the cell made first comes first. A word triple met again

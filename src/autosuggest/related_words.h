@@ -18,8 +18,7 @@ constexpr int kRelatedWordPenalty = 6;
 // after it; empty when it has no related words. Throws FileError with an
 // integrity-failure message when `word_no` lies outside the related-words
 // map (the data's rings were checked when it was read, so the walk ends).
-std::vector<int> related_word_numbers(const AutosuggestData& data,
-                                      int word_no);
+std::vector<int> related_word_numbers(const AutosuggestData& data, int word_no);
 
 // `words` with the members of their rings added at the word's score + 6,
 // sorted by CmpSimilarWordByScore, each word number once. A word number

@@ -80,9 +80,9 @@ TEST_F(AutosuggestHelperTest, LeavesOutSeaWordsHoweverTheyArrive) {
   }
   // "q7" brings its related sea word "cut" only when sea words are wanted.
   const auto with_sea = helper.possibilities_for_word(u"q7", true, true);
-  EXPECT_NE(std::find(with_sea->begin(), with_sea->end(),
-                      SimilarWord{25001, 6}),
-            with_sea->end());
+  EXPECT_NE(
+      std::find(with_sea->begin(), with_sea->end(), SimilarWord{25001, 6}),
+      with_sea->end());
 }
 
 TEST_F(AutosuggestHelperTest, LooksUpExactWordsInItsOwnLanguage) {

@@ -36,8 +36,7 @@ TEST(CombineWordSuggestions, ReturnsTheWholeProductInOrder) {
   for (std::size_t i = 0; i < all.size(); ++i) {
     const auto& w = all[i].words;
     triples.insert(w);
-    EXPECT_EQ(all[i].score, first[w[0] - 100].score +
-                                second[w[1] - 200].score +
+    EXPECT_EQ(all[i].score, first[w[0] - 100].score + second[w[1] - 200].score +
                                 third[w[2] - 300].score);
     if (i > 0) {
       EXPECT_LE(all[i - 1].score, all[i].score);
@@ -72,8 +71,8 @@ TEST(CombineWordSuggestions, EmptyListOrNothingAskedGivesNothing) {
   const Words some = candidates(0, {1, 2});
   EXPECT_TRUE(combine_word_suggestions(some, {}, some, 10).empty());
   EXPECT_TRUE(combine_word_suggestions(some, some, some, 0).empty());
-  EXPECT_TRUE(combine_word_suggestions(std::vector<OptionsForEachSlot>{}, 5)
-                  .empty());
+  EXPECT_TRUE(
+      combine_word_suggestions(std::vector<OptionsForEachSlot>{}, 5).empty());
 }
 
 TEST(CombineWordSuggestions, AgreesWithASortedProduct) {

@@ -19,8 +19,7 @@ normalise::Normaliser ascii_normaliser() {
   return normalise::Normaliser(std::move(table));
 }
 
-FakeWordlists::FakeWordlists(
-    std::map<Language, std::vector<std::string>> words)
+FakeWordlists::FakeWordlists(std::map<Language, std::vector<std::string>> words)
     : normaliser_(ascii_normaliser()) {
   for (const auto& entry : words) {
     for (const std::string& word : entry.second) {

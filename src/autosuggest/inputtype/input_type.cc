@@ -24,8 +24,8 @@ std::unique_ptr<InputType> InputType::create(const std::string& name) {
   if (const Registry::Entry* entry = registry.find(name)) {
     return entry->create();
   }
-  std::string message = "Invalid AutosuggestInputType \"" + name +
-                        "\".\nAvailable types::\n\n";
+  std::string message =
+      "Invalid AutosuggestInputType \"" + name + "\".\nAvailable types::\n\n";
   for (const auto& entry : registry.entries()) {
     message += "\"" + entry.first + "\" : " + entry.second.help + "\n\n";
   }

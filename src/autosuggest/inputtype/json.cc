@@ -1,11 +1,11 @@
 #include "autosuggest/inputtype/json.h"
 
-#include <utility>
-#include <vector>
-
 #include <rapidjson/schema.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
+
+#include <utility>
+#include <vector>
 
 namespace tessera {
 namespace autosuggest {
@@ -96,8 +96,8 @@ const rapidjson::Value& JSON::member(const rapidjson::Value& object,
   const auto found = object.FindMember(key);
   if (found == object.MemberEnd()) {
     throw JsonStructureError(std::string("No \"") + key +
-                             "\" entry found in object \"" +
-                             to_string(object) + "\".");
+                             "\" entry found in object \"" + to_string(object) +
+                             "\".");
   }
   return found->value;
 }

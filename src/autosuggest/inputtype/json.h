@@ -4,11 +4,11 @@
 #ifndef TESSERA_AUTOSUGGEST_INPUTTYPE_JSON_H_
 #define TESSERA_AUTOSUGGEST_INPUTTYPE_JSON_H_
 
+#include <rapidjson/document.h>
+
 #include <cstdint>
 #include <stdexcept>
 #include <string>
-
-#include <rapidjson/document.h>
 
 namespace tessera {
 namespace autosuggest {

@@ -85,8 +85,8 @@ std::vector<Hypothesis> MihupInputType::parse(const std::string& input) {
       if (!element.IsString()) {
         throw JsonStructureError("The HYP array must contain strings.");
       }
-      const std::vector<std::string> parts = parts_of(
-          std::string(element.GetString(), element.GetStringLength()));
+      const std::vector<std::string> parts =
+          parts_of(std::string(element.GetString(), element.GetStringLength()));
       if (parts.size() != 4) {
         throw JsonStructureError(
             "All hypotheses should be of the form 'word word word score'.");

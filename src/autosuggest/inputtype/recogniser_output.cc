@@ -57,7 +57,8 @@ std::set<Language> hypothesis_languages(
           "Hypothesis \"" + w[0] + "." + w[1] + "." + w[2] +
           "\" contains words from multipe languages.\n"
           "All words must belong in the same language.\n"
-          "Please use " + product + " together with a tessera grammar.\n");
+          "Please use " +
+          product + " together with a tessera grammar.\n");
     }
     languages.insert(found[0]);
   }

@@ -70,7 +70,8 @@ std::vector<Hypothesis> SpeechmaticsInputType::parse(const std::string& input) {
     InvalidArgumentError::raise(not_well_formed_json(input));
   }
   if (!JSON::check_with_schema(document, input_schema)) {
-    InvalidArgumentError::raise("Check against Speechmatics json scheme failed.");
+    InvalidArgumentError::raise(
+        "Check against Speechmatics json scheme failed.");
   }
   std::vector<Hypothesis> hypotheses;
   try {
@@ -94,15 +95,15 @@ std::vector<Hypothesis> SpeechmaticsInputType::parse(const std::string& input) {
       if (words.Size() != 3) continue;
       Hypothesis hypothesis;
       for (rapidjson::SizeType i = 0; i < 3; ++i) {
-        hypothesis.words[i] = JSON::as_string(JSON::member(words[i], "content"));
+        hypothesis.words[i] =
+            JSON::as_string(JSON::member(words[i], "content"));
       }
       hypothesis.score = -std::log(confidence + kConfidenceOffset);
       hypotheses.push_back(std::move(hypothesis));
     }
   } catch (const JsonStructureError& e) {
-    InvalidArgumentError::raise("'" + input +
-                                "' is not valid Speechmatics output. " +
-                                e.what());
+    InvalidArgumentError::raise(
+        "'" + input + "' is not valid Speechmatics output. " + e.what());
   }
   return hypotheses;
 }
@@ -111,8 +112,8 @@ std::vector<SimilarTWA> SpeechmaticsInputType::prefocus_suggestions_for(
     const AutosuggestHelper& helper, std::string input,
     bool include_sea) const {
   check_input_text(input);
-  return exact_candidates(helper, parse(input), include_sea,
-                          UnknownWord::kSkip, "", "");
+  return exact_candidates(helper, parse(input), include_sea, UnknownWord::kSkip,
+                          "", "");
 }
 
 double SpeechmaticsInputType::focus_penalty(double distance_m) const {

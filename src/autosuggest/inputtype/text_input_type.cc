@@ -23,17 +23,18 @@ std::vector<SimilarTWA> TextInputType::prefocus_suggestions_for(
     const AutosuggestHelper& helper, std::string input,
     bool include_sea) const {
   check_input_text(input);
-  if (helper.language() != Language("vi") &&
-      util::contains_whitespace(input)) {
+  if (helper.language() != Language("vi") && util::contains_whitespace(input)) {
     return {};
   }
   const Optional<std::array<std::u16string, 3>> words =
       parse_three_words(input);
   if (!words) return {};
-  const auto first = helper.possibilities_for_word((*words)[0], true, include_sea);
+  const auto first =
+      helper.possibilities_for_word((*words)[0], true, include_sea);
   const auto second =
       helper.possibilities_for_word((*words)[1], true, include_sea);
-  const auto third = helper.possibilities_for_word((*words)[2], true, include_sea);
+  const auto third =
+      helper.possibilities_for_word((*words)[2], true, include_sea);
   return combine_word_suggestions(*first, *second, *third, kTextCombinations);
 }
 

@@ -113,7 +113,8 @@ std::vector<Hypothesis> VoConInputType::parse(const std::string& input,
           JSON::as_integer(JSON::member(h, keys.confidence));
       const rapidjson::Value& items =
           JSON::as_array(JSON::member(h, keys.items));
-      if (items.Size() != 3) throw JsonStructureError(" Wrong number of items.");
+      if (items.Size() != 3)
+        throw JsonStructureError(" Wrong number of items.");
       Hypothesis hypothesis;
       for (rapidjson::SizeType i = 0; i < 3; ++i) {
         hypothesis.words[i] =
@@ -124,8 +125,7 @@ std::vector<Hypothesis> VoConInputType::parse(const std::string& input,
     }
   } catch (const JsonStructureError& e) {
     InvalidArgumentError::raise("'" + input + "' is not valid VoCon Hybrid " +
-                                std::to_string(layout) + " output." +
-                                e.what());
+                                std::to_string(layout) + " output." + e.what());
   }
   return hypotheses;
 }
@@ -134,8 +134,8 @@ std::vector<SimilarTWA> VoConInputType::prefocus_suggestions_for(
     const AutosuggestHelper& helper, std::string input,
     bool include_sea) const {
   check_input_text(input);
-  return exact_candidates(helper, parse(input), include_sea,
-                          UnknownWord::kSkip, "", "");
+  return exact_candidates(helper, parse(input), include_sea, UnknownWord::kSkip,
+                          "", "");
 }
 
 double VoConInputType::focus_penalty(double distance_m) const {

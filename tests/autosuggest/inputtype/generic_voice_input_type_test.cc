@@ -49,8 +49,8 @@ TEST(GenericVoiceInputType, FewerThanThreeWordsGiveNothing) {
   EXPECT_THROW(voice.prefocus_suggestions_for(english_helper(), "\xff", true),
                InvalidArgumentError);
   EXPECT_FALSE(voice.backstop_language().has_value());
-  EXPECT_TRUE(voice.guess_languages("apple river stone",
-                                    test::test_wordlists()).empty());
+  EXPECT_TRUE(voice.guess_languages("apple river stone", test::test_wordlists())
+                  .empty());
 }
 
 }  // namespace

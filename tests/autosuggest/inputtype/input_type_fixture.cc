@@ -1,10 +1,10 @@
 #include "autosuggest/inputtype/input_type_fixture.h"
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "autosuggest/autosuggest_test_data.h"
 #include "tessera/error.h"
@@ -16,7 +16,7 @@ namespace {
 std::vector<std::string> english_words() {
   std::vector<std::string> words;
   for (int i = 0; i < 25002; ++i) words.push_back("q" + std::to_string(i));
-  const char* kNamed[] = {"apple", "river", "stone",
+  const char* kNamed[] = {"apple", "river",     "stone",
                           "table", "sunflower", "seed"};
   for (int i = 0; i < 6; ++i) words[i] = kNamed[i];
   words[kOcean] = "ocean";
@@ -31,10 +31,10 @@ const std::vector<std::string> kVietnamese = {"con m\xc3\xa8o", "xe",
 }  // namespace
 
 const FakeWordlists& test_wordlists() {
-  static const FakeWordlists* wordlists = new FakeWordlists(
-      {{Language("en"), english_words()},
-       {Language("fr"), kFrench},
-       {Language("vi"), kVietnamese}});
+  static const FakeWordlists* wordlists =
+      new FakeWordlists({{Language("en"), english_words()},
+                         {Language("fr"), kFrench},
+                         {Language("vi"), kVietnamese}});
   return *wordlists;
 }
 
@@ -52,9 +52,9 @@ const autosuggest::AutosuggestHelper& vietnamese_helper() {
   static const normalise::Normaliser* normaliser =
       new normalise::Normaliser(ascii_normaliser());
   static const autosuggest::AutosuggestHelper* helper =
-      new autosuggest::AutosuggestHelper(
-          Language("vi"), built_autosuggest_data(kVietnamese),
-          test_wordlists(), *normaliser);
+      new autosuggest::AutosuggestHelper(Language("vi"),
+                                         built_autosuggest_data(kVietnamese),
+                                         test_wordlists(), *normaliser);
   return *helper;
 }
 

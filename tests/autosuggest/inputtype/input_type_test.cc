@@ -16,8 +16,8 @@ namespace autosuggest {
 namespace inputtype {
 namespace {
 
-const char* const kNames[] = {"generic-voice", "mawdoo3",      "mihup",
-                              "nmdp-asr",      "tsr-ocr-sdk",  "speechmatics",
+const char* const kNames[] = {"generic-voice", "mawdoo3",     "mihup",
+                              "nmdp-asr",      "tsr-ocr-sdk", "speechmatics",
                               "text",          "vocon-hybrid"};
 
 TEST(InputType, CreatesEveryRegisteredType) {

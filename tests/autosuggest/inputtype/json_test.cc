@@ -21,10 +21,11 @@ TEST(JSON, NamesTypesAsTheMessagesDo) {
     const char* json;
     const char* type;
   } kCases[] = {
-      {"null", "null"},       {"true", "boolean"},  {"false", "boolean"},
-      {"{}", "object"},       {"[1]", "array"},     {"\"x\"", "string"},
-      {"-7", "integer"},      {"18446744073709551615", "integer"},
-      {"1.5", "numeric"},     {"-0.25", "numeric"},
+      {"null", "null"},     {"true", "boolean"},
+      {"false", "boolean"}, {"{}", "object"},
+      {"[1]", "array"},     {"\"x\"", "string"},
+      {"-7", "integer"},    {"18446744073709551615", "integer"},
+      {"1.5", "numeric"},   {"-0.25", "numeric"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.json);
@@ -36,9 +37,13 @@ TEST(JSON, NamesTypesAsTheMessagesDo) {
 
 TEST(JSON, RejectsMalformedTextAndBoundsTheDepth) {
   rapidjson::Document document;
-  const std::vector<std::string> kBad = {
-      "", "{", "[1,]", "{} {}", "\"\xff\"", "\"\xc0\x80\"",
-      std::string(200000, '[')};
+  const std::vector<std::string> kBad = {"",
+                                         "{",
+                                         "[1,]",
+                                         "{} {}",
+                                         "\"\xff\"",
+                                         "\"\xc0\x80\"",
+                                         std::string(200000, '[')};
   for (const std::string& bad : kBad) {
     EXPECT_FALSE(JSON::parse(bad, &document)) << bad.substr(0, 10);
   }
@@ -47,7 +52,8 @@ TEST(JSON, RejectsMalformedTextAndBoundsTheDepth) {
   EXPECT_TRUE(JSON::within_max_depth(parsed(deepest)));
   EXPECT_TRUE(JSON::check_with_schema(parsed(deepest), "{}"));
   // Deep enough to overflow the stack of a recursive walk.
-  const std::string deeper = std::string(200000, '[') + std::string(200000, ']');
+  const std::string deeper =
+      std::string(200000, '[') + std::string(200000, ']');
   ASSERT_TRUE(JSON::parse(deeper, &document));
   EXPECT_FALSE(JSON::within_max_depth(document));
   EXPECT_FALSE(JSON::check_with_schema(document, "{}"));

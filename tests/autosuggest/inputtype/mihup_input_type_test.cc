@@ -19,11 +19,11 @@ TEST(MihupInputType, ScoresByTheNegatedScore) {
       "{\"HYP\":[\"apple river stone 0\",\"table  seed apple -7\","
       "\"ocean river stone -1\"]}";
   EXPECT_EQ(mihup.is_valid(input).code, 0);
-  EXPECT_EQ(mihup.prefocus_suggestions_for(test::english_helper(), input,
-                                           false),
-            (std::vector<SimilarTWA>{
-                {{test::kApple, test::kRiver, test::kStone}, 0},
-                {{test::kTable, test::kSeed, test::kApple}, 7}}));
+  EXPECT_EQ(
+      mihup.prefocus_suggestions_for(test::english_helper(), input, false),
+      (std::vector<SimilarTWA>{
+          {{test::kApple, test::kRiver, test::kStone}, 0},
+          {{test::kTable, test::kSeed, test::kApple}, 7}}));
 }
 
 TEST(MihupInputType, RejectsMalformedOutput) {
@@ -53,7 +53,8 @@ TEST(MihupInputType, RejectsMalformedOutput) {
        structural("{\"HYP\":[\"a b c x1\"]}",
                   "'x1' is not a valid Mihup score.")},
       {"{\"HYP\":[\"a b c -\"]}",
-       structural("{\"HYP\":[\"a b c -\"]}", "'-' is not a valid Mihup score.")},
+       structural("{\"HYP\":[\"a b c -\"]}",
+                  "'-' is not a valid Mihup score.")},
       {"{\"HYP\":[\"a b c -2147483649\"]}",
        structural("{\"HYP\":[\"a b c -2147483649\"]}",
                   "'-2147483649' is not a valid Mihup score as it is out of "

@@ -32,8 +32,8 @@ TEST(NMDPInputType, SearchesEachLineAndItsJoinedWords) {
   // is not read.
   EXPECT_EQ(found.size(), 300u + 3 * 150 + 300);
   // (sunflower, seed, apple) on the first line: 0.16 * 0 - 2.0.
-  EXPECT_TRUE(contains(
-      found, {{test::kSunflower, test::kSeed, test::kApple}, -2.0}));
+  EXPECT_TRUE(
+      contains(found, {{test::kSunflower, test::kSeed, test::kApple}, -2.0}));
   EXPECT_TRUE(contains(found, {{test::kRiver, test::kStone, test::kTable}, 0}));
   EXPECT_FALSE(
       contains(found, {{test::kApple, test::kRiver, test::kStone}, 0}));
@@ -56,9 +56,9 @@ TEST(NMDPInputType, ThirdLineGetsItsOwnOffsets) {
   ASSERT_EQ(found.size(), 300u);
   EXPECT_EQ(found.front(),
             (SimilarTWA{{test::kApple, test::kRiver, test::kStone}, 0.8}));
-  EXPECT_TRUE(nmdp.prefocus_suggestions_for(test::english_helper(), "a b c d",
-                                            false)
-                  .empty());
+  EXPECT_TRUE(
+      nmdp.prefocus_suggestions_for(test::english_helper(), "a b c d", false)
+          .empty());
   EXPECT_THROW(nmdp.prefocus_suggestions_for(test::english_helper(),
                                              "apple \xed\xa0\x80 river", false),
                InvalidArgumentError);

@@ -36,14 +36,12 @@ TEST(SpeechmaticsInputType, ScoresByConfidence) {
   const std::vector<SimilarTWA> found = speechmatics.prefocus_suggestions_for(
       test::english_helper(), input, false);
   ASSERT_EQ(found.size(), 2u);
-  EXPECT_EQ(found[0].words,
-            (std::array<std::int32_t, 3>{test::kApple, test::kRiver,
-                                         test::kStone}));
+  EXPECT_EQ(found[0].words, (std::array<std::int32_t, 3>{
+                                test::kApple, test::kRiver, test::kStone}));
   // -ln(1.001) and -ln(0.001), computed outside the engine.
   EXPECT_NEAR(found[0].score, -0.0009995003330834232, 1e-15);
-  EXPECT_EQ(found[1].words,
-            (std::array<std::int32_t, 3>{test::kTable, test::kSeed,
-                                         test::kApple}));
+  EXPECT_EQ(found[1].words, (std::array<std::int32_t, 3>{
+                                test::kTable, test::kSeed, test::kApple}));
   EXPECT_NEAR(found[1].score, 6.907755278982137, 1e-12);
   EXPECT_EQ(speechmatics.guess_languages(
                 output(entry("1", "apple", "river", "stone")),

@@ -48,8 +48,9 @@ TEST(TextInputType, MalformedTextGivesNothing) {
     EXPECT_TRUE(
         text.prefocus_suggestions_for(english_helper(), input, true).empty());
   }
-  EXPECT_THROW(text.prefocus_suggestions_for(english_helper(), "a.b.\xc0", true),
-               InvalidArgumentError);
+  EXPECT_THROW(
+      text.prefocus_suggestions_for(english_helper(), "a.b.\xc0", true),
+      InvalidArgumentError);
   EXPECT_THROW(text.prefocus_suggestions_for(english_helper(),
                                              std::string(262145, 'a'), true),
                InvalidArgumentError);
@@ -82,8 +83,8 @@ TEST(TextInputType, GuessesTheLanguagesOfTheWords) {
   const TextInputType text;
   EXPECT_EQ(text.guess_languages("pomme.fleuve.river", test::test_wordlists()),
             (std::set<Language>{Language("fr"), Language("en")}));
-  EXPECT_TRUE(text.guess_languages("pomme.fleuve", test::test_wordlists())
-                  .empty());
+  EXPECT_TRUE(
+      text.guess_languages("pomme.fleuve", test::test_wordlists()).empty());
   EXPECT_EQ(text.backstop_language(), Optional<Language>(Language("en")));
   EXPECT_EQ(text.is_valid("anything at all").code, 0);
 }

@@ -20,32 +20,30 @@ using test::english_helper;
 std::string v4(int confidence, const std::string& a, const std::string& b,
                const std::string& c) {
   return "{\"_conf\":" + std::to_string(confidence) +
-         ",\"_items\":[{\"_orthography\":\"" + a +
-         "\"},{\"_orthography\":\"" + b + "\"},{\"_orthography\":\"" + c +
-         "\"}]}";
+         ",\"_items\":[{\"_orthography\":\"" + a + "\"},{\"_orthography\":\"" +
+         b + "\"},{\"_orthography\":\"" + c + "\"}]}";
 }
 
 std::string v5(int confidence, const std::string& a, const std::string& b,
                const std::string& c) {
   return "{\"confidence\":" + std::to_string(confidence) +
-         ",\"items\":[{\"orthography\":\"" + a + "\"},{\"orthography\":\"" +
-         b + "\"},{\"orthography\":\"" + c + "\"}]}";
+         ",\"items\":[{\"orthography\":\"" + a + "\"},{\"orthography\":\"" + b +
+         "\"},{\"orthography\":\"" + c + "\"}]}";
 }
 
 TEST(VoConInputType, TurnsHypothesesIntoCandidates) {
   const VoConInputType vocon;
-  const std::string input =
-      "{\"_hypotheses\":[" + v4(9000, "apple", "river", "stone") + "," +
-      v4(10000, "table", "apple", "nothere") + "," +
-      v4(0, "ocean", "River", "stone") + "]}";
+  const std::string input = "{\"_hypotheses\":[" +
+                            v4(9000, "apple", "river", "stone") + "," +
+                            v4(10000, "table", "apple", "nothere") + "," +
+                            v4(0, "ocean", "River", "stone") + "]}";
   EXPECT_EQ(vocon.is_valid(input).code, 0);
   const SimilarTWA first{{test::kApple, test::kRiver, test::kStone}, 1000};
   EXPECT_EQ(vocon.prefocus_suggestions_for(english_helper(), input, false),
             std::vector<SimilarTWA>{first});
-  EXPECT_EQ(
-      vocon.prefocus_suggestions_for(english_helper(), input, true),
-      (std::vector<SimilarTWA>{
-          first, {{test::kOcean, test::kRiver, test::kStone}, 10000}}));
+  EXPECT_EQ(vocon.prefocus_suggestions_for(english_helper(), input, true),
+            (std::vector<SimilarTWA>{
+                first, {{test::kOcean, test::kRiver, test::kStone}, 10000}}));
 }
 
 TEST(VoConInputType, ReadsBothLayoutsAndPrefersVersion4) {
@@ -108,10 +106,10 @@ TEST(VoConInputType, RejectsMalformedOutput) {
 TEST(VoConInputType, GuessesOneLanguagePerHypothesis) {
   const VoConInputType vocon;
   const auto& wordlists = test::test_wordlists();
-  EXPECT_EQ(vocon.guess_languages(
-                "{\"_hypotheses\":[" + v4(1, "apple", "river", "stone") + "," +
-                    v4(1, "pomme", "fleuve", "pierre") + "]}",
-                wordlists),
+  EXPECT_EQ(vocon.guess_languages("{\"_hypotheses\":[" +
+                                      v4(1, "apple", "river", "stone") + "," +
+                                      v4(1, "pomme", "fleuve", "pierre") + "]}",
+                                  wordlists),
             (std::set<Language>{Language("en"), Language("fr")}));
   const struct {
     std::string input, message;

@@ -29,8 +29,8 @@ Words search(const MassLevenshtein& search, const std::string& query, int n) {
 TEST(MassLevenshtein, ScoresTheLiteralFile) {
   // Words: 0 "ab", 1 "abb", 2 a character outside the list; the pair makes
   // 'a' in the dictionary for 'b' in the query cost 7.
-  const auto data = read_autosuggest_data(
-      test::in_memory(test::literal_autosuggest_file()));
+  const auto data =
+      read_autosuggest_data(test::in_memory(test::literal_autosuggest_file()));
   const MassLevenshtein m(*data);
   const struct {
     const char* query;
@@ -54,7 +54,8 @@ TEST(MassLevenshtein, ScoresTheLiteralFile) {
 }
 
 TEST(MassLevenshtein, PairsCountInTheirDirectionOnly) {
-  const auto data = test::built_autosuggest_data({"a", "b"}, {}, {{u'a', u'b'}});
+  const auto data =
+      test::built_autosuggest_data({"a", "b"}, {}, {{u'a', u'b'}});
   const MassLevenshtein m(*data);
   // "a" stored where "b" was typed is the listed pair; the reverse is not.
   EXPECT_EQ(search(m, "b", 2), (Words{{1, 0}, {0, 7}}));
@@ -246,12 +247,12 @@ TEST(MassLevenshtein, AgreesWithBruteForce) {
       const int n = uniform(1, 12);
       std::vector<SimilarWord> scores;
       for (const auto& entry : table_order) {
-        scores.push_back({entry.second, full_distance(entry.first, counted,
-                                                      all_characters,
-                                                      pair_set)});
+        scores.push_back(
+            {entry.second,
+             full_distance(entry.first, counted, all_characters, pair_set)});
       }
-      SCOPED_TRACE(testing::Message() << "query " << util::to_utf8(query)
-                                      << " n " << n);
+      SCOPED_TRACE(testing::Message()
+                   << "query " << util::to_utf8(query) << " n " << n);
       ASSERT_EQ(m.recompute_similar_words_to(query, n), keep_best(scores, n));
     }
   }

@@ -17,10 +17,11 @@ TEST(SubstitutionCosts, FillsTheTableForTheCodesInUse) {
   const struct {
     int dictionary, query, cost;
   } kCases[] = {
-      {1, 1, 0},  {2, 2, 0},   {3, 3, 0},
-      {4, 4, 12},  // two unlisted characters are never equal
+      {1, 1, 0},  {2, 2, 0},
+      {3, 3, 0},  {4, 4, 12},  // two unlisted characters are never equal
       {1, 2, 7},  {2, 1, 12},  // a pair counts in its own direction only
-      {3, 4, 7},  {4, 3, 12},  {1, 3, 12}, {4, 1, 12},
+      {3, 4, 7},  {4, 3, 12},
+      {1, 3, 12}, {4, 1, 12},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(testing::Message() << c.dictionary << ", " << c.query);
