@@ -1,0 +1,44 @@
+// The JSON output of Mihup speech recognition.
+#ifndef TESSERA_AUTOSUGGEST_INPUTTYPE_MIHUP_INPUT_TYPE_H_
+#define TESSERA_AUTOSUGGEST_INPUTTYPE_MIHUP_INPUT_TYPE_H_
+
+#include <string>
+#include <vector>
+
+#include "autosuggest/inputtype/input_type.h"
+#include "autosuggest/inputtype/recogniser_output.h"
+
+namespace tessera {
+namespace autosuggest {
+namespace inputtype {
+
+// Names no language of its own: the caller must give one.
+class MihupInputType : public InputType {
+ public:
+  static const char* const name;  // "mihup"
+  static const char* const help;
+
+  // The hypotheses of {"HYP": ["word word word score", ...]} (parts
+  // separated by spaces), the score an integer of zero or below; each
+  // hypothesis scores -score. Throws InvalidArgumentError: "Empty strings
+  // are not suitable input; please provide JSON.", "'" + input + "' is not
+  // well formed JSON.", or "'" + input + "' is not valid input to Mihup
+  // autosuggest. " followed by a detail.
+  static std::vector<Hypothesis> parse(const std::string& input);
+
+  // Every hypothesis without sea words (unless `include_sea`), in input
+  // order. Throws InvalidArgumentError, with the structural prefix of
+  // parse, for a word that is not in `helper`'s language.
+  std::vector<SimilarTWA> prefocus_suggestions_for(
+      const AutosuggestHelper& helper, std::string input,
+      bool include_sea) const override;
+  // 10^15 * ln(d + 1) for d metres: with a focus, distance decides.
+  double focus_penalty(double distance_m) const override;
+  ErrorDescriptor is_valid(const std::string& input) const override;
+};
+
+}  // namespace inputtype
+}  // namespace autosuggest
+}  // namespace tessera
+
+#endif  // TESSERA_AUTOSUGGEST_INPUTTYPE_MIHUP_INPUT_TYPE_H_
