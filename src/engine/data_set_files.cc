@@ -2,6 +2,7 @@
 
 #include "algorithm/blocks_format.h"
 #include "algorithm/excluded_format.h"
+#include "autosuggest/autosuggest_format.h"
 #include "data/text_files_format.h"
 #include "find_country/countries_format.h"
 #include "find_nearest_place/kdtree_format.h"
@@ -30,7 +31,8 @@ const std::vector<std::string>& shared_data_files() {
 }
 
 std::vector<std::string> language_data_files(const std::string& code) {
-  return {algorithm::block_order_file_name(code)};
+  return {algorithm::block_order_file_name(code),
+          autosuggest::autosuggest_file_name(code)};
 }
 
 }  // namespace engine

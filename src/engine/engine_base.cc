@@ -96,21 +96,6 @@ Optional<std::string> EngineBase<TData>::language_code(
 }
 
 template <typename TData>
-std::vector<Suggestion> EngineBase<TData>::autosuggest(
-    std::string,
-    std::vector<std::shared_ptr<AutosuggestOptionImplementation>>) const {
-  Error::raise("Autosuggest is not available yet.");
-}
-
-template <typename TData>
-ErrorDescriptor EngineBase<TData>::is_valid_autosuggest_call(
-    const std::string&,
-    const std::vector<std::shared_ptr<AutosuggestOptionImplementation>>&)
-    const {
-  Error::raise("Autosuggest is not available yet.");
-}
-
-template <typename TData>
 std::vector<GridLine> EngineBase<TData>::grid_section(BoundingBox box) const {
   return algorithm::grid_section(box);
 }
@@ -188,6 +173,8 @@ double EngineBase<TData>::distance(const Coordinates& a,
   return static_cast<double>(static_cast<std::int64_t>(shifted)) / 10;
 }
 
+// The autosuggest members are defined and instantiated in
+// engine_autosuggest.cc.
 template class EngineBase<TSRDataDisk>;
 template class EngineBase<TSRDataMemory>;
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "clip/clip.h"
 #include "tessera/engine.h"
 #include "wordlist/three_word_address.h"
 
@@ -60,6 +61,20 @@ class EngineBase : public Engine {
   // language (or English, for the fall-back) is not loaded.
   Optional<wordlist::ThreeWordAddress> encode_coordinates(
       const Coordinates& position, Language language) const;
+  // The suggestion of `address`, whose square's centre is `position`: its
+  // country, nearest place and, with a focus, its distance from it in km
+  // rounded half away from zero to one decimal.
+  Suggestion suggestion(const wordlist::ThreeWordAddress& address,
+                        const Coordinates& position,
+                        const Optional<Coordinates>& focus) const;
+
+  // The suggestion of `input` read as an address, in the form the wordlist
+  // stores: empty when it is no address, is one of another language than
+  // `language` (when given), or lies where `clip` does not keep it.
+  Optional<Suggestion> suggestion_from_exact_match(
+      const std::string& input, const Optional<Language>& language,
+      const Optional<Coordinates>& focus, const clip::Clip& clip) const;
+
   // Where three normalised words lie and the language they were found in;
   // empty when they name no square.
   Optional<std::pair<Coordinates, Language>> decode_three_word_address(

@@ -3,12 +3,16 @@
 #include <map>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "algorithm/blocks_format.h"
 #include "algorithm/excluded_format.h"
 #include "algorithm/read_attr_data.h"
+#include "autosuggest/autosuggest_data.h"
+#include "autosuggest/autosuggest_format.h"
+#include "autosuggest/autosuggest_helper.h"
 #include "data/data_format_version.h"
 #include "data/data_version.h"
 #include "data/file_bytes.h"
@@ -114,6 +118,17 @@ TSRData<Source> read_data(std::shared_ptr<const data::FileSystem> files) {
       std::make_unique<typename TSRData<Source>::CountryFinder>(
           data::InMemory::open(fs, find_country::kCountriesFileName));
   parts.data_version = data::read_data_version(fs);
+  if constexpr (std::is_same_v<Source, data::InMemory>) {
+    for (const Language& language : parts.languages) {
+      parts.autosuggest_helpers.emplace(
+          language,
+          std::make_shared<const autosuggest::AutosuggestHelper>(
+              language,
+              autosuggest::read_autosuggest_data(data::InMemory::open(
+                  fs, autosuggest::autosuggest_file_name(language.code))),
+              *parts.all_wordlists, *parts.normaliser));
+    }
+  }
   parts.file_system = std::move(files);
   return TSRData<Source>(std::move(parts));
 }

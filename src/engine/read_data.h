@@ -15,8 +15,10 @@ namespace engine {
 // languages (English required), the attractiveness blocks and each
 // language's block order, the excluded areas, the normaliser, the word
 // index and each language's wordlist, the place files, the country outlines
-// and the data version. `Source` (data::OnDisk or data::InMemory) decides
-// how the wordlists, the word index and the place files are held.
+// and the data version; with data::InMemory, last, each language's
+// autosuggest file, from which its autosuggest helper is built. `Source`
+// (data::OnDisk or data::InMemory) decides how the wordlists, the word
+// index and the place files are held.
 //
 // Throws the error of the first file that is missing or corrupt: FileError
 // for a missing file ("Missing or invalid file: ..."), a wrong format

@@ -10,6 +10,7 @@
 
 #include "algorithm/attr_data.h"
 #include "algorithm/excluded_areas.h"
+#include "autosuggest/autosuggest_helper.h"
 #include "data/file_system.h"
 #include "data/in_memory.h"
 #include "data/on_disk.h"
@@ -47,6 +48,10 @@ class TSRData {
     std::unique_ptr<PlaceFinder> nearest_place_finder;
     std::unique_ptr<CountryFinder> country_finder;
     std::string data_version;
+    // One per installed language with data::InMemory, built at load; none
+    // with data::OnDisk, which reads a language's file on each call.
+    std::map<Language, std::shared_ptr<const autosuggest::AutosuggestHelper>>
+        autosuggest_helpers;
     // The data directory, kept for the files read after loading.
     std::shared_ptr<const data::FileSystem> file_system;
   };
@@ -86,6 +91,15 @@ class TSRData {
   const data::FileSystem& file_system() const noexcept {
     return *parts_.file_system;
   }
+
+  // The autosuggest helper of `language`. With data::InMemory, the one
+  // built at load, shared by every call (and its similar-word cache with
+  // it); throws std::out_of_range for a language without one. With
+  // data::OnDisk, a new helper over the language's ".autosuggest" file, read
+  // now and kept by nobody but the caller; throws FileError when the file
+  // is missing or corrupt.
+  std::shared_ptr<const autosuggest::AutosuggestHelper> autosuggest_helper(
+      Language language) const;
 
   // Throws LanguageNotAvalableError ("Language '<code>' not available.")
   // when `language` is not installed.

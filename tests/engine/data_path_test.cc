@@ -28,7 +28,9 @@ const std::vector<std::string> kCheckedFiles = {
     "countries/countries.data",
     "version.txt",
     "languages/de/de.block_order",
+    "languages/de/de.autosuggest",
     "languages/fr/fr.block_order",
+    "languages/fr/fr.autosuggest",
 };
 
 class DataPath : public ::testing::Test {

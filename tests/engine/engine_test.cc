@@ -246,11 +246,5 @@ TEST(EngineTest, GridOperationsNeedNoData) {
                InvalidArgumentError);
 }
 
-TEST(EngineTest, AutosuggestIsNotAvailableYet) {
-  EXPECT_THROW(device().autosuggest("index.home.raft", {}), Error);
-  EXPECT_THROW(server().is_valid_autosuggest_call("index.home.raft", {}),
-               Error);
-}
-
 }  // namespace
 }  // namespace tessera

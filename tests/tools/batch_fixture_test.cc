@@ -8,6 +8,7 @@
 #include "cli/batch.h"
 #include "cli/number_text.h"
 #include "gtest/gtest.h"
+#include "tessera/autosuggest_options.h"
 #include "tessera/engine.h"
 #include "tessera/error.h"
 #include "testing/fixture_data_set.h"
@@ -141,6 +142,33 @@ TEST_P(BatchOverFixture, AnswersAsTheEngineDoes) {
   EXPECT_EQ(ask(R"({"op":"is_available","language":"fr"})"),
             result("{\"code\":" + std::to_string(french.code) +
                    ",\"message\":" + text_json(french.message) + "}"));
+}
+
+TEST_P(BatchOverFixture, SuggestsAsTheEngineDoes) {
+  const std::vector<Suggestion> expected =
+      engine_->autosuggest("defais.marbra.haith",
+                           {focus(Coordinates(0.0, 10.0)), n_results(4),
+                            clip_to_countries({Country("BB"), Country("AA")})});
+  ASSERT_FALSE(expected.empty());
+  std::string list;
+  for (const Suggestion& s : expected) {
+    list += std::string(list.empty() ? "" : ",") +
+            "{\"words\":" + text_json(s.words) +
+            ",\"language\":" + text_json(s.language) +
+            ",\"distance_to_focus_km\":" +
+            json_number_text(*s.distance_to_focus_km) +
+            ",\"country\":" + text_json(s.country) +
+            ",\"nearest_place\":" + optional_text_json(s.nearest_place) + "}";
+  }
+  EXPECT_EQ(ask(R"({"op":"autosuggest","input":"defais.marbra.haith",)"
+                R"("options":{"focus":{"lat":0,"lng":10},"n_results":4,)"
+                R"("clip_countries":["BB","AA"]}})"),
+            result("[" + list + "]"));
+  EXPECT_EQ(ask(R"({"op":"is_valid_autosuggest_call","input":"x",)"
+                R"("options":{"input_type":"mihup"}})"),
+            R"({"result":{"code":3,"message":"Apart from text input type, )"
+            R"(every other input type must use the language(...) )"
+            R"(AutosuggestOption."}})");
 }
 
 TEST_P(BatchOverFixture, ErrorsAreTheEnginesOwn) {

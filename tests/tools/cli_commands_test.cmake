@@ -44,6 +44,11 @@ expect(1 "^$" convert 91 0 en)
 expect(1 "^$" convert 51.52 -0.12 fr)
 expect(2 "^$" convert north 0 en)
 expect(2 "^$" convert 51.52)
+# One misspelt letter; the fixture's address lies in country BB.
+expect(0 "^defais\\.marbra\\.haithi\ten\tBB\t[^\t\n]*\t7[0-9](\\.[0-9])?\n"
+       suggest --focus 0,10 defais.marbra.haith)
+expect(0 "^[^\t\n]+\ten\tCC\t" suggest --clip-countries CC defais.marbra.haithi)
+expect(3 "^$" suggest --clip-circle 50,-120,1 defais.marbra.haithi)
 
 file(WRITE ${WORK_DIR}/batch_input.txt
      "{\"op\":\"convert_to_3wa\",\"lat\":51.52,\"lng\":-0.12,\"language\":\"en\"}\n"
