@@ -247,6 +247,10 @@ void process_loop(const std::string& send_command) {
 int main(int argc, char** argv) {
   tessera::service::Options options;
   if (!tessera::service::parse_options(argc, argv, options)) return 2;
+  if (options.help) {
+    tessera::service::print_help();
+    return 0;
+  }
 
   if (!options.foreground) {
     tessera::service::make_paths_absolute(options);
