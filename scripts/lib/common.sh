@@ -28,6 +28,23 @@ ensure_packages() {
 build_packages=(ca-certificates g++ make cmake rapidjson-dev libcli11-dev
                 googletest libicu-dev libssl-dev libbenchmark-dev)
 
+# What building and checking the Debian packages needs besides.
+package_packages=(dpkg-dev file lintian pkgconf socat)
+
+# The cross toolchain, the emulator and Debian's armhf libraries for the
+# 32-bit ARM build (the data builder needs ICU, and the tools OpenSSL's
+# libcrypto, for the target too).
+ensure_arm_toolchain() {
+  if ! dpkg --print-foreign-architectures | grep -qx armhf; then
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" dpkg --add-architecture armhf
+    "${sudo[@]}" apt-get update -qq
+  fi
+  ensure_packages g++-arm-linux-gnueabihf qemu-user libicu-dev:armhf \
+    libssl-dev:armhf
+}
+
 # Node.js and npm, which install the pinned sources of the world data set.
 # Any node that brings npm will do (Debian's, or one from elsewhere that
 # bundles npm), so the check is for the command, not for a package.

@@ -28,18 +28,25 @@ constexpr std::uint8_t rotl8(std::uint8_t x, int shift) {
   return static_cast<std::uint8_t>((x << shift) | (x >> (8 - shift)));
 }
 
+// The multiplicative inverse of x, and 0 for 0: the nonzero elements form a
+// group of order 255, so x^254 = x^-1. Square-and-multiply takes 15 products
+// where a search for the inverse would take up to 255, which keeps the whole
+// table within every compiler's limit on constant evaluation.
+constexpr std::uint8_t inverse_of(std::uint8_t x) {
+  std::uint8_t result = 1;
+  std::uint8_t power = x;
+  for (int exponent = 254; exponent != 0; exponent >>= 1) {
+    if (exponent & 1) result = multiply(result, power);
+    power = multiply(power, power);
+  }
+  return result;
+}
+
 constexpr std::array<std::uint8_t, 256> make_sbox() {
   std::array<std::uint8_t, 256> sbox{};
   for (int x = 0; x < 256; ++x) {
-    // The multiplicative inverse (0 for 0), then the affine transformation.
-    std::uint8_t inverse = 0;
-    for (int y = 1; y < 256 && x != 0; ++y) {
-      if (multiply(static_cast<std::uint8_t>(x),
-                   static_cast<std::uint8_t>(y)) == 1) {
-        inverse = static_cast<std::uint8_t>(y);
-        break;
-      }
-    }
+    // The multiplicative inverse, then the affine transformation.
+    const std::uint8_t inverse = inverse_of(static_cast<std::uint8_t>(x));
     sbox[x] = static_cast<std::uint8_t>(inverse ^ rotl8(inverse, 1) ^
                                         rotl8(inverse, 2) ^ rotl8(inverse, 3) ^
                                         rotl8(inverse, 4) ^ 0x63);

@@ -293,6 +293,10 @@ bool process_loop(const std::string& send_command) {
 int main(int argc, char** argv) try {
   tessera::service::Options options;
   if (!tessera::service::parse_options(argc, argv, options)) return kExitUsage;
+  if (options.help) {
+    tessera::service::print_help();
+    return 0;
+  }
 
   if (!options.foreground) {
     tessera::service::make_paths_absolute(options);
