@@ -9,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -19,6 +22,7 @@
 #include "mkdata/world/world_places.h"
 #include "tessera/data_path.h"
 #include "tessera/engine.h"
+#include "testing/country_scan.h"
 
 namespace tessera {
 namespace {
@@ -100,6 +104,20 @@ TEST_F(WorldDataSet, CountriesAgreeWithTheGazetteer) {
   EXPECT_GE(share, 0.97);
   std::printf("countries agree for %zu of %zu places (%.2f%%)\n", agree,
               places.positions.size(), 100 * share);
+}
+
+// The country index answers exactly as a scan of every outline in file
+// order, at every vertex of the world's outlines and at 200,000 positions.
+TEST_F(WorldDataSet, CountryIndexAgreesWithTheFullScan) {
+  const std::string path =
+      std::string(world_dir()) + "/countries/countries.data";
+  std::ifstream in(path, std::ios::binary);
+  ASSERT_TRUE(in) << path;
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
+  const std::size_t compared =
+      test::compare_country_index_with_full_scan(bytes, 200000, false);
+  std::printf("the country index agrees at %zu positions\n", compared);
 }
 
 TEST_F(WorldDataSet, CapitalsHaveANearbyPlaceAndTheirCountry) {
