@@ -68,7 +68,7 @@ class LocatedKDTree<Source>::ProbeNearest {
   ProbeNearest(const LocatedKDTree& tree, const Point& q, std::int64_t limit)
       : tree_(tree), q_{q.x, q.y, q.z}, best_distance_(limit) {}
 
-  void scan_subtree(int depth, int first_leaf, int node) {
+  void scan_subtree(int depth, int first_leaf, int node, std::size_t slot) {
     const std::uint32_t span = tree_.leaf_span >> depth;
     if (span == 1) {
       if (static_cast<std::int64_t>(first_leaf) + 1 < tree_.point_limit) {
@@ -84,18 +84,24 @@ class LocatedKDTree<Source>::ProbeNearest {
       }
       return;
     }
-    const std::int64_t delta = q_[depth % 3] - tree_.read_split(node);
+    const bool cached = depth < tree_.cached_levels;
+    const std::int32_t split =
+        cached ? tree_.top_splits[slot]
+               : tree_.read_split(static_cast<std::uint32_t>(node));
+    const std::int64_t delta = q_[depth % 3] - split;
     const std::int64_t plane = delta * delta;
     const int h = static_cast<int>(span / 2);
+    const std::size_t left = cached ? 2 * slot : 0;
+    const std::size_t right = cached ? 2 * slot + 1 : 0;
     if (delta < 0) {
-      scan_subtree(depth + 1, first_leaf, node + 1);
+      scan_subtree(depth + 1, first_leaf, node + 1, left);
       if (!(best_distance_ < plane)) {
-        scan_subtree(depth + 1, first_leaf + h, node + h);
+        scan_subtree(depth + 1, first_leaf + h, node + h, right);
       }
     } else {
-      scan_subtree(depth + 1, first_leaf + h, node + h);
+      scan_subtree(depth + 1, first_leaf + h, node + h, right);
       if (!(best_distance_ < plane)) {
-        scan_subtree(depth + 1, first_leaf, node + 1);
+        scan_subtree(depth + 1, first_leaf, node + 1, left);
       }
     }
   }
@@ -116,6 +122,22 @@ LocatedKDTree<Source>::LocatedKDTree(Source&& source)
   leaf_span = header.leaf_span;
   node_count = header.node_count;
   point_limit = header.point_limit;
+  // A span of 2^k has nodes at depths 0 ... k - 1.
+  int depths = 0;
+  while ((std::uint32_t{1} << depths) < leaf_span) ++depths;
+  cached_levels = depths < kCachedLevels ? depths : kCachedLevels;
+  top_splits.resize(std::size_t{1} << cached_levels);
+  if (cached_levels > 0) cache_splits(0, 0, 1);
+}
+
+template <typename Source>
+void LocatedKDTree<Source>::cache_splits(int depth, std::uint32_t node,
+                                         std::size_t slot) {
+  if (depth >= cached_levels) return;
+  top_splits[slot] = read_split(node);
+  const std::uint32_t h = (leaf_span >> depth) / 2;
+  cache_splits(depth + 1, node + 1, 2 * slot);
+  cache_splits(depth + 1, node + h, 2 * slot + 1);
 }
 
 template <typename Source>
@@ -166,7 +188,7 @@ Optional<int> LocatedKDTree<Source>::nearest_to(const Coordinates& position,
     limit = k * k;
   }
   ProbeNearest probe(*this, Point::from_coords(position), limit);
-  probe.scan_subtree(0, 0, 0);
+  probe.scan_subtree(0, 0, 0, 1);
   return probe.best();
 }
 

@@ -3,7 +3,9 @@
 #ifndef TESSERA_FIND_NEAREST_PLACE_LOCATED_KD_TREE_H_
 #define TESSERA_FIND_NEAREST_PLACE_LOCATED_KD_TREE_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "data/in_memory.h"
 #include "data/on_disk.h"
@@ -16,13 +18,17 @@ namespace tessera {
 namespace find_nearest_place {
 
 // A KDTree over the file held by `Source`, data::OnDisk or
-// data::InMemory; both give identical results. Nodes and points are
+// data::InMemory; both give identical results. The split values of the top
+// kCachedLevels levels (every search passes them) are read once at
+// construction and held, 16 KB at most; deeper nodes and the points are
 // read as the search visits them, each through its own short-lived view.
 // Owns its source; movable, not copyable. Thread-safe.
 template <typename Source>
 class LocatedKDTree : public KDTree {
  public:
   using Point = find_nearest_place::Point;
+
+  static constexpr int kCachedLevels = 12;
 
   // Takes over `source` and reads the leaf span, node count and point limit.
   // Throws FileError with an integrity-failure message when the file is too
@@ -50,11 +56,20 @@ class LocatedKDTree : public KDTree {
   class ProbeNearest;
 
   std::int32_t read_split(std::uint32_t node) const;
+  // Reads the splits of the nodes at depth `depth` and below, down to
+  // cached_levels, from node `node` in pre-order; `slot` is the node's place
+  // in top_splits.
+  void cache_splits(int depth, std::uint32_t node, std::size_t slot);
 
   Source source;
   std::uint32_t leaf_span;
   std::uint32_t node_count;
   std::uint32_t point_limit;
+  int cached_levels;
+  // The split of the node at depth d < cached_levels reached by the path
+  // p (bits, 1 = right) sits at slot 2^d + p: the root at 1, the children
+  // of slot s at 2s and 2s + 1.
+  std::vector<std::int32_t> top_splits;
 };
 
 extern template class LocatedKDTree<data::OnDisk>;
