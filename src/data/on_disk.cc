@@ -18,9 +18,10 @@ namespace tessera {
 namespace data {
 namespace {
 
-// Texts are read in chunks of this many bytes until their terminator shows:
-// enough for a word or a place name in one read.
-constexpr std::size_t kTextChunk = 64;
+// Texts that do not end inside the window are read in chunks of this many
+// bytes until their terminator shows: a system call costs far more than the
+// bytes it copies, and a place's line with its translations is long.
+constexpr std::size_t kTextChunk = 256;
 
 }  // namespace
 

@@ -77,7 +77,7 @@ class OnDisk::View : public FixedWidthReads<OnDisk::View> {
   void seek(std::uint64_t position);
 
   // Bytes a small read fetches at once.
-  static constexpr std::size_t kWindowSize = 64;
+  static constexpr std::size_t kWindowSize = 128;
 
   // The next `count` bytes, advancing past them; valid until the next read
   // through this view. Throws FileError when fewer than `count` bytes are

@@ -66,13 +66,17 @@ template <typename Source>
 class LocatedKDTree<Source>::ProbeNearest {
  public:
   ProbeNearest(const LocatedKDTree& tree, const Point& q, std::int64_t limit)
-      : tree_(tree), q_{q.x, q.y, q.z}, best_distance_(limit) {}
+      : tree_(tree),
+        nodes_(tree.source),
+        points_(tree.source),
+        q_{q.x, q.y, q.z},
+        best_distance_(limit) {}
 
   void scan_subtree(int depth, int first_leaf, int node, std::size_t slot) {
     const std::uint32_t span = tree_.leaf_span >> depth;
     if (span == 1) {
       if (static_cast<std::int64_t>(first_leaf) + 1 < tree_.point_limit) {
-        const Point p = tree_.read_point(first_leaf);
+        const Point p = tree_.read_point(points_, first_leaf);
         const std::int64_t dx = p.x - q_[0];
         const std::int64_t dy = p.y - q_[1];
         const std::int64_t dz = p.z - q_[2];
@@ -87,7 +91,7 @@ class LocatedKDTree<Source>::ProbeNearest {
     const bool cached = depth < tree_.cached_levels;
     const std::int32_t split =
         cached ? tree_.top_splits[slot]
-               : tree_.read_split(static_cast<std::uint32_t>(node));
+               : tree_.read_split(nodes_, static_cast<std::uint32_t>(node));
     const std::int64_t delta = q_[depth % 3] - split;
     const std::int64_t plane = delta * delta;
     const int h = static_cast<int>(span / 2);
@@ -110,6 +114,8 @@ class LocatedKDTree<Source>::ProbeNearest {
 
  private:
   const LocatedKDTree& tree_;
+  typename Source::View nodes_;
+  typename Source::View points_;
   const std::int64_t q_[3];
   Optional<int> best_;
   std::int64_t best_distance_;
@@ -134,7 +140,8 @@ template <typename Source>
 void LocatedKDTree<Source>::cache_splits(int depth, std::uint32_t node,
                                          std::size_t slot) {
   if (depth >= cached_levels) return;
-  top_splits[slot] = read_split(node);
+  typename Source::View view(source);
+  top_splits[slot] = read_split(view, node);
   const std::uint32_t h = (leaf_span >> depth) / 2;
   cache_splits(depth + 1, node + 1, 2 * slot);
   cache_splits(depth + 1, node + h, 2 * slot + 1);
@@ -146,27 +153,29 @@ std::uint32_t LocatedKDTree<Source>::place_count() const noexcept {
 }
 
 template <typename Source>
-std::int32_t LocatedKDTree<Source>::read_split(std::uint32_t node) const {
+std::int32_t LocatedKDTree<Source>::read_split(typename Source::View& view,
+                                               std::uint32_t node) const {
   // The header check keeps every node of the complete tree inside the file.
-  typename Source::View view(source);
   view.seek(node_offset(node));
   return view.read_i32();
 }
 
 template <typename Source>
 Point LocatedKDTree<Source>::read_point(int i) const {
+  typename Source::View view(source);
+  return read_point(view, i);
+}
+
+template <typename Source>
+Point LocatedKDTree<Source>::read_point(typename Source::View& view,
+                                        int i) const {
   if (i < 0 || static_cast<std::uint32_t>(i) >= place_count()) {
     data::integrity_failure(source.name(),
                             "leaf " + std::to_string(i) + " holds no place");
   }
-  std::uint32_t a;
-  std::uint32_t b;
-  {
-    typename Source::View view(source);
-    view.seek(leaf_offset(node_count, i));
-    a = view.read_u32();
-    b = view.read_u32();
-  }
+  view.seek(leaf_offset(node_count, i));
+  const std::uint32_t a = view.read_u32();
+  const std::uint32_t b = view.read_u32();
   if (a >= kQuantisationSteps || b >= kQuantisationSteps) {
     data::integrity_failure(
         source.name(), "leaf " + std::to_string(i) + " lies outside the grid");

@@ -21,7 +21,8 @@ namespace find_nearest_place {
 // data::InMemory; both give identical results. The split values of the top
 // kCachedLevels levels (every search passes them) are read once at
 // construction and held, 16 KB at most; deeper nodes and the points are
-// read as the search visits them, each through its own short-lived view.
+// read as the search visits them, through two views that live for the
+// search.
 // Owns its source; movable, not copyable. Thread-safe.
 template <typename Source>
 class LocatedKDTree : public KDTree {
@@ -55,7 +56,12 @@ class LocatedKDTree : public KDTree {
  private:
   class ProbeNearest;
 
-  std::int32_t read_split(std::uint32_t node) const;
+  // Through `view`, which a search keeps for all its reads of one kind:
+  // a node's left child follows it in the file, and neighbouring leaves lie
+  // side by side, so an OnDisk view's window often holds the next read.
+  std::int32_t read_split(typename Source::View& view,
+                          std::uint32_t node) const;
+  Point read_point(typename Source::View& view, int i) const;
   // Reads the splits of the nodes at depth `depth` and below, down to
   // cached_levels, from node `node` in pre-order; `slot` is the node's place
   // in top_splits.
