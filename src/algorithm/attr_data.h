@@ -47,13 +47,13 @@ class AttrData {
   // inside it (cells outside every strip never reach here).
   //
   // Returns -1 when (x, y) is outside the grid or no strip of row y starts
-  // at or west of x. O(log strips + blocks).
+  // at or west of x. O(log strips of row y).
   std::int64_t start_attr_of_cell_at(int x, int y) const noexcept;
 
   // The cell holding the square of ordinal `n`, with the ordinal of the
   // cell's first square. Empty when `n` is negative, above 56,764,364,751,359
   // (the last square of the grid), or beyond the squares of all blocks.
-  // O(log strips + blocks).
+  // O(log blocks + log strips of the block).
   Optional<AttrCell> cell_containing_attr(long long n) const noexcept;
 
   const std::shared_ptr<const SharedAttrData>& shared() const noexcept {
@@ -64,6 +64,12 @@ class AttrData {
  private:
   std::shared_ptr<const SharedAttrData> shared_;
   std::vector<int> block_order_;
+  // By block number: the columns of the blocks before the block's first
+  // place in the order (all of them for a block the order never names).
+  std::vector<std::int64_t> columns_before_;
+  // By place in the order: the columns of the blocks up to and including
+  // that place. Never decreases.
+  std::vector<std::int64_t> columns_through_;
 };
 
 }  // namespace algorithm

@@ -59,6 +59,13 @@ SharedAttrData::SharedAttrData(std::vector<Block>&& blocks)
   }
   for (std::size_t b = 0; b < blocks_.size(); ++b) check_block(blocks_[b], b);
   strip_index_ = index_strips(blocks_);
+  // Fewer than 2^28 strips: positions fit 32 bits.
+  row_first_.resize(static_cast<std::size_t>(kCellRows) + 1);
+  std::size_t e = 0;
+  for (std::int32_t y = 0; y <= kCellRows; ++y) {
+    while (e < strip_index_.size() && strip_index_[e].y() < y) ++e;
+    row_first_[static_cast<std::size_t>(y)] = static_cast<std::uint32_t>(e);
+  }
 }
 
 }  // namespace algorithm

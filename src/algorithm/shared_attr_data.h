@@ -3,6 +3,7 @@
 #ifndef TESSERA_ALGORITHM_SHARED_ATTR_DATA_H_
 #define TESSERA_ALGORITHM_SHARED_ATTR_DATA_H_
 
+#include <cstdint>
 #include <vector>
 
 #include "algorithm/block.h"
@@ -30,10 +31,19 @@ class SharedAttrData {
   const std::vector<StripIndexEntry>& strip_index() const noexcept {
     return strip_index_;
   }
+  // The entries of cell row y are [row_begin(y), row_begin(y + 1)).
+  // Requires: 0 <= y <= 4320.
+  const StripIndexEntry* row_begin(int y) const noexcept {
+    return strip_index_.data() + row_first_[static_cast<std::size_t>(y)];
+  }
 
  private:
   std::vector<Block> blocks_;
   std::vector<StripIndexEntry> strip_index_;
+  // For each cell row y, and for y = 4320, the position in strip_index_ of
+  // the first entry of a row at or above y: 17 KB that keep a lookup to the
+  // few entries of one row.
+  std::vector<std::uint32_t> row_first_;
 };
 
 }  // namespace algorithm

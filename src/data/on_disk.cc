@@ -18,9 +18,10 @@ namespace tessera {
 namespace data {
 namespace {
 
-// Texts are read in chunks of this many bytes until their terminator shows:
-// enough for a word or a place name in one read.
-constexpr std::size_t kTextChunk = 64;
+// Texts that do not end inside the window are read in chunks of this many
+// bytes until their terminator shows: a system call costs far more than the
+// bytes it copies, and a place's line with its translations is long.
+constexpr std::size_t kTextChunk = 256;
 
 }  // namespace
 
@@ -84,10 +85,21 @@ void OnDisk::View::seek(std::uint64_t position) {
 
 const std::uint8_t* OnDisk::View::take(std::size_t count, const char* what) {
   checked_end(position_, count, size(), file(), what);
-  buffer_.resize(count);
-  pread_exactly(buffer_.data(), count, position_);
+  const std::uint8_t* bytes;
+  if (position_ >= window_start_ &&
+      position_ - window_start_ <= window_size_ &&
+      count <= window_size_ - (position_ - window_start_)) {
+    bytes = window_ + (position_ - window_start_);
+  } else if (count <= kWindowSize) {
+    fill_window(position_, count);
+    bytes = window_;
+  } else {
+    buffer_.resize(count);
+    pread_exactly(buffer_.data(), count, position_);
+    bytes = buffer_.data();
+  }
   position_ += count;
-  return buffer_.data();
+  return bytes;
 }
 
 void OnDisk::View::read_bytes(void* out, std::size_t count) {
@@ -98,6 +110,24 @@ void OnDisk::View::read_bytes(void* out, std::size_t count) {
 
 std::string_view OnDisk::View::read_text(char terminator) {
   const std::size_t start = position_;
+  // Most texts end inside the window that the read before them fetched, or
+  // inside a fresh one.
+  if ((start < window_start_ || start - window_start_ >= window_size_) &&
+      start < size()) {
+    fill_window(start, 1);
+  }
+  if (start >= window_start_ && start - window_start_ < window_size_) {
+    const std::uint8_t* from = window_ + (start - window_start_);
+    const std::size_t left = window_size_ - (start - window_start_);
+    const void* end =
+        std::memchr(from, static_cast<unsigned char>(terminator), left);
+    if (end != nullptr) {
+      const auto length = static_cast<std::size_t>(
+          static_cast<const std::uint8_t*>(end) - from);
+      position_ = start + length + 1;
+      return std::string_view(reinterpret_cast<const char*>(from), length);
+    }
+  }
   std::size_t scanned = 0;
   buffer_.clear();
   while (true) {
@@ -125,6 +155,25 @@ std::string_view OnDisk::View::read_text(char terminator) {
 
 void OnDisk::View::fail(const std::string& detail) const {
   integrity_failure(file(), detail);
+}
+
+void OnDisk::View::fill_window(std::size_t offset, std::size_t needed) {
+  const std::size_t left = size() - offset;
+  const std::size_t wanted = left < kWindowSize ? left : kWindowSize;
+  ssize_t got;
+  do {
+    got = ::pread(source_.fd_, window_, wanted, static_cast<off_t>(offset));
+  } while (got < 0 && errno == EINTR);
+  window_start_ = offset;
+  if (got >= 0 && static_cast<std::size_t>(got) >= needed) {
+    window_size_ = static_cast<std::size_t>(got);
+    return;
+  }
+  // A short read: fetch what is needed the careful way, which also reports
+  // a file that ends or fails.
+  window_size_ = 0;
+  pread_exactly(window_, needed, offset);
+  window_size_ = needed;
 }
 
 void OnDisk::View::pread_exactly(void* out, std::size_t count,

@@ -51,9 +51,14 @@ class OnDisk {
 };
 
 // A cursor over an OnDisk, starting at position 0, with the interface of
-// ByteReader: every read is checked against L first and then read with one
-// pread. Not thread-safe itself; each thread uses its own view. The OnDisk
-// must outlive the view and must not be moved while it is in use.
+// ByteReader: every read is checked against L first. A small read fetches
+// the next kWindowSize bytes (or up to L) with one pread into the view's own
+// window, and later reads that fall inside the window are served from it:
+// a word's number and text, or a place's two coordinates, cost one system
+// call. A view is meant to live for one query, so it holds no more than its
+// window plus the largest text or read it was asked for. Not thread-safe
+// itself; each thread uses its own view. The OnDisk must outlive the view
+// and must not be moved while it is in use.
 class OnDisk::View : public FixedWidthReads<OnDisk::View> {
  public:
   explicit View(const OnDisk& source) noexcept : source_(source) {}
@@ -70,6 +75,9 @@ class OnDisk::View : public FixedWidthReads<OnDisk::View> {
   // Moves to the absolute offset `position`. Throws FileError unless
   // position <= size().
   void seek(std::uint64_t position);
+
+  // Bytes a small read fetches at once.
+  static constexpr std::size_t kWindowSize = 128;
 
   // The next `count` bytes, advancing past them; valid until the next read
   // through this view. Throws FileError when fewer than `count` bytes are
@@ -92,9 +100,18 @@ class OnDisk::View : public FixedWidthReads<OnDisk::View> {
   // Reads `count` bytes at `offset` into `out`; requires the range to lie
   // inside L.
   void pread_exactly(void* out, std::size_t count, std::size_t offset) const;
+  // Fills the window from `offset` with up to kWindowSize bytes inside L, at
+  // least `needed` of them. Requires: needed <= kWindowSize and the needed
+  // bytes lie inside L.
+  void fill_window(std::size_t offset, std::size_t needed);
 
   const OnDisk& source_;
   std::size_t position_ = 0;
+  // window_[0 ... window_size_) holds the file's bytes from window_start_.
+  std::uint8_t window_[kWindowSize];
+  std::size_t window_start_ = 0;
+  std::size_t window_size_ = 0;
+  // For reads and texts longer than the window.
   std::vector<std::uint8_t> buffer_;
 };
 

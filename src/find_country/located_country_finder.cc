@@ -12,6 +12,7 @@
 #include "data/file_values.h"
 #include "data/in_memory.h"
 #include "data/integrity.h"
+#include "data/little_endian.h"
 #include "find_country/countries_format.h"
 #include "find_country/disputed_relations.h"
 
@@ -26,6 +27,19 @@ void seek_record(View& view, std::int64_t table, std::int64_t index) {
   view.seek(static_cast<std::uint64_t>(table + kPositionSize * index));
   view.seek(view.read_u32());
 }
+
+// The quantised plane's boxes lie in 0 ... 65535 on both axes; the bucket
+// grid cuts that into kBucketsPerSide x kBucketsPerSide squares.
+constexpr int kBucketShift = 10;
+constexpr int kBucketsPerSide = 65536 >> kBucketShift;
+constexpr double kLargestBoxValue = 65535.0;
+
+// An arc whose vertices all lie at least this far above or below a point,
+// or this far to its west, adds nothing to the point's winding number, even
+// as arc_winding_no computes it: its running differences (at most 65,535
+// steps of at most 128 units from a start below 65,536, so below 2^25 in
+// size) carry a rounding error below 2^-13 units, which cannot flip a sign.
+constexpr double kArcMargin = 1.0;
 
 }  // namespace
 
@@ -71,6 +85,68 @@ LocatedCountryFinder<Source>::LocatedCountryFinder(Source&& source)
   }
   disputed = reformat_disputed_relations(lines);
   validate_disputed_areas(disputed, codes);
+  check_and_index();
+}
+
+template <typename Source>
+void LocatedCountryFinder<Source>::check_and_index() {
+  typename Source::View view(source);
+  arcs.reserve(arc_count);
+  for (std::uint32_t a = 0; a < arc_count; ++a) {
+    // read_arc's checks, without keeping the steps.
+    seek_record(view, arc_table, a);
+    ArcExtent arc;
+    arc.n = view.read_u16();
+    arc.x0 = view.read_u16();
+    arc.y0 = view.read_u16();
+    arc.steps_at = static_cast<std::uint32_t>(view.position());
+    const std::uint8_t* steps = view.take(2 * std::size_t{arc.n}, "steps");
+    std::int32_t x = arc.x0;
+    std::int32_t y = arc.y0;
+    arc.x_max = x;
+    arc.y_min = y;
+    arc.y_max = y;
+    for (std::size_t k = 0; k < arc.n; ++k) {
+      x += static_cast<std::int8_t>(steps[2 * k]);
+      y += static_cast<std::int8_t>(steps[2 * k + 1]);
+      if (x > arc.x_max) arc.x_max = x;
+      if (y < arc.y_min) arc.y_min = y;
+      if (y > arc.y_max) arc.y_max = y;
+    }
+    arcs.push_back(arc);
+  }
+
+  polygon_at.reserve(polygon_count);
+  std::vector<std::uint32_t> per_bucket(
+      std::size_t{kBucketsPerSide} * kBucketsPerSide + 1, 0);
+  for (std::uint32_t i = 0; i < polygon_count; ++i) {
+    read_polygon(static_cast<int>(i));  // checks every arc reference
+    seek_record(view, polygon_table, i);
+    polygon_at.push_back(static_cast<std::uint32_t>(view.position()));
+    const std::uint16_t* box = &boxes[4 * std::size_t{i}];
+    for (int by = box[1] >> kBucketShift; by <= box[3] >> kBucketShift; ++by) {
+      for (int bx = box[0] >> kBucketShift; bx <= box[2] >> kBucketShift;
+           ++bx) {
+        ++per_bucket[std::size_t{1} + by * kBucketsPerSide + bx];
+      }
+    }
+  }
+  // Counts to starts; a box with min above max lists nowhere, and holds no
+  // point either.
+  for (std::size_t k = 1; k < per_bucket.size(); ++k) {
+    per_bucket[k] += per_bucket[k - 1];
+  }
+  bucket_polygons.resize(per_bucket.back());
+  bucket_first = per_bucket;
+  for (std::uint32_t i = 0; i < polygon_count; ++i) {
+    const std::uint16_t* box = &boxes[4 * std::size_t{i}];
+    for (int by = box[1] >> kBucketShift; by <= box[3] >> kBucketShift; ++by) {
+      for (int bx = box[0] >> kBucketShift; bx <= box[2] >> kBucketShift;
+           ++bx) {
+        bucket_polygons[per_bucket[by * kBucketsPerSide + bx]++] = i;
+      }
+    }
+  }
 }
 
 template <typename Source>
@@ -185,14 +261,66 @@ Country LocatedCountryFinder<Source>::code_of(int polygon) const {
 }
 
 template <typename Source>
+std::pair<const std::uint32_t*, const std::uint32_t*>
+LocatedCountryFinder<Source>::candidates(const XY& p) const noexcept {
+  // False for NaN too, which no box holds.
+  if (!(p.x >= 0 && p.x <= kLargestBoxValue && p.y >= 0 &&
+        p.y <= kLargestBoxValue)) {
+    return {nullptr, nullptr};
+  }
+  // A box [x min, x max] holds p.x only if the bucket of floor(p.x) lies
+  // between the buckets of x min and x max, where the box is listed.
+  const int bx = static_cast<int>(p.x) >> kBucketShift;
+  const int by = static_cast<int>(p.y) >> kBucketShift;
+  const std::size_t k = std::size_t{1} * by * kBucketsPerSide + bx;
+  const std::uint32_t* first = bucket_polygons.data();
+  return {first + bucket_first[k], first + bucket_first[k + 1]};
+}
+
+template <typename Source>
+bool LocatedCountryFinder<Source>::contains(std::uint32_t polygon,
+                                            const XY& p) const noexcept {
+  // The records were checked at construction: they lie inside the bytes.
+  const std::uint8_t* bytes = source.data();
+  const std::uint8_t* record = bytes + polygon_at[polygon];
+  const std::uint16_t n = data::decode_le<std::uint16_t>(record);
+  int wn = 0;
+  for (std::size_t r = 0; r < n; ++r) {
+    const auto reference = data::decode_le<std::int16_t>(record + 2 + 2 * r);
+    const ArcExtent& arc = arcs[reference >= 0 ? reference : ~reference];
+    if (arc.y_min - p.y >= kArcMargin || p.y - arc.y_max >= kArcMargin ||
+        p.x - arc.x_max >= kArcMargin) {
+      continue;
+    }
+    // arc_winding_no, step for step, on the bytes.
+    const std::uint8_t* step = bytes + arc.steps_at;
+    double a = arc.x0 - p.x;
+    double b = arc.y0 - p.y;
+    int arc_wn = 0;
+    for (std::size_t k = 0; k < arc.n; ++k, step += 2) {
+      const double c = a + static_cast<std::int8_t>(step[0]);
+      const double d = b + static_cast<std::int8_t>(step[1]);
+      if (b <= 0 && d > 0 && a * d - b * c > 0) {
+        ++arc_wn;
+      } else if (b > 0 && d <= 0 && a * d - b * c < 0) {
+        --arc_wn;
+      }
+      a = c;
+      b = d;
+    }
+    wn += reference >= 0 ? arc_wn : -arc_wn;
+  }
+  return wn != 0;
+}
+
+template <typename Source>
 Country LocatedCountryFinder<Source>::country_of(
     const Coordinates& position) const {
   const XY p = quantise(position);
-  for (std::uint32_t i = 0; i < polygon_count; ++i) {
-    const int polygon = static_cast<int>(i);
-    if (point_is_in_bounding_box(p, polygon) &&
-        polygon_contains_point(read_polygon(polygon), p)) {
-      return code_of(polygon);
+  const auto [first, last] = candidates(p);
+  for (const std::uint32_t* i = first; i != last; ++i) {
+    if (point_is_in_bounding_box(p, static_cast<int>(*i)) && contains(*i, p)) {
+      return code_of(static_cast<int>(*i));
     }
   }
   return Country("ZZ");
@@ -205,11 +333,11 @@ bool LocatedCountryFinder<Source>::is_point_in(
     return countries.count(country_of(position)) != 0;
   }
   const XY p = quantise(position);
-  for (std::uint32_t i = 0; i < polygon_count; ++i) {
-    const int polygon = static_cast<int>(i);
+  const auto [first, last] = candidates(p);
+  for (const std::uint32_t* i = first; i != last; ++i) {
+    const int polygon = static_cast<int>(*i);
     if (point_is_in_bounding_box(p, polygon) &&
-        countries.count(code_of(polygon)) != 0 &&
-        polygon_contains_point(read_polygon(polygon), p)) {
+        countries.count(code_of(polygon)) != 0 && contains(*i, p)) {
       return true;
     }
   }

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/in_memory.h"
@@ -19,19 +20,25 @@ namespace find_country {
 
 // A CountryFinder over "countries/countries.data" held by `Source`, which is
 // data::InMemory (the only instantiation). Codes, bounding boxes and
-// disputed relations are decoded at construction; polygons and arcs on
-// demand, only for outlines whose box holds the position. Owns its source;
-// movable, not copyable. Thread-safe.
+// disputed relations are decoded at construction, every polygon and arc is
+// checked then, and two indexes are built: a grid of buckets over the
+// quantised plane listing the polygons whose box meets each bucket, and the
+// range of each arc. A query tests only the polygons of its bucket and, in
+// each, walks only the arcs that pass near it: the answers are exactly those
+// of testing every polygon in file order. Owns its source; movable, not
+// copyable. Thread-safe.
 template <typename Source>
 class LocatedCountryFinder : public CountryFinder {
  public:
-  // Takes over `source` and reads the header, codes, boxes and the
-  // disputed-area lines.
+  // Takes over `source`, reads the header, codes, boxes and the
+  // disputed-area lines, checks every polygon and arc record, and builds
+  // the indexes.
   // Throws FileError with an integrity-failure message when the header, the
   // code, box and position tables do not fit in the file, when a line
   // position lies outside the file or a line has no line feed before the end
-  // of the file, and on the failures of reformat_disputed_relations and
-  // validate_disputed_areas (malformed codes among them).
+  // of the file, on the failures of reformat_disputed_relations and
+  // validate_disputed_areas (malformed codes among them), and as read_polygon
+  // and read_arc do for any polygon or arc.
   explicit LocatedCountryFinder(Source&& source);
 
   LocatedCountryFinder(LocatedCountryFinder&&) = default;
@@ -58,9 +65,11 @@ class LocatedCountryFinder : public CountryFinder {
 
   // Whether the winding number of the polygon's arcs (reversed arcs
   // counting negatively) round `p` is not zero. Throws FileError as
-  // read_arc does.
+  // read_arc does. Reads and walks every arc: the plain form of what the
+  // queries compute from the indexes.
   bool polygon_contains_point(const Polygon& polygon, const XY& p) const;
 
+  // Never throw FileError: every record was checked at construction.
   Country country_of(const Coordinates& position) const override;
   bool is_point_in(const Coordinates& position,
                    const std::set<Country>& countries) const override;
@@ -68,7 +77,25 @@ class LocatedCountryFinder : public CountryFinder {
       const std::set<Country>& countries) const override;
 
  private:
+  // What the exact test needs of an arc besides its steps: where they
+  // start in the file and the range of x and y its vertices span.
+  struct ArcExtent {
+    std::uint32_t steps_at;
+    std::uint16_t n;
+    std::uint16_t x0;
+    std::uint16_t y0;
+    std::int32_t x_max;
+    std::int32_t y_min;
+    std::int32_t y_max;
+  };
+
   Country code_of(int polygon) const;
+  void check_and_index();
+  // The polygons whose box may hold `p`, ascending; empty when no box can.
+  std::pair<const std::uint32_t*, const std::uint32_t*> candidates(
+      const XY& p) const noexcept;
+  // polygon_contains_point from the indexes. Requires: the polygon exists.
+  bool contains(std::uint32_t polygon, const XY& p) const noexcept;
 
   Source source;
   double x_step;
@@ -83,6 +110,12 @@ class LocatedCountryFinder : public CountryFinder {
   std::uint32_t polygon_table;
   std::uint32_t arc_table;
   std::map<Country, std::vector<Country>> disputed;
+  std::vector<std::uint32_t> polygon_at;  // record position of each polygon
+  std::vector<ArcExtent> arcs;
+  // Bucket (bx, by) lists bucket_polygons[bucket_first[k] ...
+  // bucket_first[k + 1]) for k = by * kBucketsPerSide + bx.
+  std::vector<std::uint32_t> bucket_first;
+  std::vector<std::uint32_t> bucket_polygons;
 };
 
 extern template class LocatedCountryFinder<data::InMemory>;

@@ -66,13 +66,17 @@ template <typename Source>
 class LocatedKDTree<Source>::ProbeNearest {
  public:
   ProbeNearest(const LocatedKDTree& tree, const Point& q, std::int64_t limit)
-      : tree_(tree), q_{q.x, q.y, q.z}, best_distance_(limit) {}
+      : tree_(tree),
+        nodes_(tree.source),
+        points_(tree.source),
+        q_{q.x, q.y, q.z},
+        best_distance_(limit) {}
 
-  void scan_subtree(int depth, int first_leaf, int node) {
+  void scan_subtree(int depth, int first_leaf, int node, std::size_t slot) {
     const std::uint32_t span = tree_.leaf_span >> depth;
     if (span == 1) {
       if (static_cast<std::int64_t>(first_leaf) + 1 < tree_.point_limit) {
-        const Point p = tree_.read_point(first_leaf);
+        const Point p = tree_.read_point(points_, first_leaf);
         const std::int64_t dx = p.x - q_[0];
         const std::int64_t dy = p.y - q_[1];
         const std::int64_t dz = p.z - q_[2];
@@ -84,18 +88,24 @@ class LocatedKDTree<Source>::ProbeNearest {
       }
       return;
     }
-    const std::int64_t delta = q_[depth % 3] - tree_.read_split(node);
+    const bool cached = depth < tree_.cached_levels;
+    const std::int32_t split =
+        cached ? tree_.top_splits[slot]
+               : tree_.read_split(nodes_, static_cast<std::uint32_t>(node));
+    const std::int64_t delta = q_[depth % 3] - split;
     const std::int64_t plane = delta * delta;
     const int h = static_cast<int>(span / 2);
+    const std::size_t left = cached ? 2 * slot : 0;
+    const std::size_t right = cached ? 2 * slot + 1 : 0;
     if (delta < 0) {
-      scan_subtree(depth + 1, first_leaf, node + 1);
+      scan_subtree(depth + 1, first_leaf, node + 1, left);
       if (!(best_distance_ < plane)) {
-        scan_subtree(depth + 1, first_leaf + h, node + h);
+        scan_subtree(depth + 1, first_leaf + h, node + h, right);
       }
     } else {
-      scan_subtree(depth + 1, first_leaf + h, node + h);
+      scan_subtree(depth + 1, first_leaf + h, node + h, right);
       if (!(best_distance_ < plane)) {
-        scan_subtree(depth + 1, first_leaf, node + 1);
+        scan_subtree(depth + 1, first_leaf, node + 1, left);
       }
     }
   }
@@ -104,6 +114,8 @@ class LocatedKDTree<Source>::ProbeNearest {
 
  private:
   const LocatedKDTree& tree_;
+  typename Source::View nodes_;
+  typename Source::View points_;
   const std::int64_t q_[3];
   Optional<int> best_;
   std::int64_t best_distance_;
@@ -116,6 +128,23 @@ LocatedKDTree<Source>::LocatedKDTree(Source&& source)
   leaf_span = header.leaf_span;
   node_count = header.node_count;
   point_limit = header.point_limit;
+  // A span of 2^k has nodes at depths 0 ... k - 1.
+  int depths = 0;
+  while ((std::uint32_t{1} << depths) < leaf_span) ++depths;
+  cached_levels = depths < kCachedLevels ? depths : kCachedLevels;
+  top_splits.resize(std::size_t{1} << cached_levels);
+  if (cached_levels > 0) cache_splits(0, 0, 1);
+}
+
+template <typename Source>
+void LocatedKDTree<Source>::cache_splits(int depth, std::uint32_t node,
+                                         std::size_t slot) {
+  if (depth >= cached_levels) return;
+  typename Source::View view(source);
+  top_splits[slot] = read_split(view, node);
+  const std::uint32_t h = (leaf_span >> depth) / 2;
+  cache_splits(depth + 1, node + 1, 2 * slot);
+  cache_splits(depth + 1, node + h, 2 * slot + 1);
 }
 
 template <typename Source>
@@ -124,27 +153,29 @@ std::uint32_t LocatedKDTree<Source>::place_count() const noexcept {
 }
 
 template <typename Source>
-std::int32_t LocatedKDTree<Source>::read_split(std::uint32_t node) const {
+std::int32_t LocatedKDTree<Source>::read_split(typename Source::View& view,
+                                               std::uint32_t node) const {
   // The header check keeps every node of the complete tree inside the file.
-  typename Source::View view(source);
   view.seek(node_offset(node));
   return view.read_i32();
 }
 
 template <typename Source>
 Point LocatedKDTree<Source>::read_point(int i) const {
+  typename Source::View view(source);
+  return read_point(view, i);
+}
+
+template <typename Source>
+Point LocatedKDTree<Source>::read_point(typename Source::View& view,
+                                        int i) const {
   if (i < 0 || static_cast<std::uint32_t>(i) >= place_count()) {
     data::integrity_failure(source.name(),
                             "leaf " + std::to_string(i) + " holds no place");
   }
-  std::uint32_t a;
-  std::uint32_t b;
-  {
-    typename Source::View view(source);
-    view.seek(leaf_offset(node_count, i));
-    a = view.read_u32();
-    b = view.read_u32();
-  }
+  view.seek(leaf_offset(node_count, i));
+  const std::uint32_t a = view.read_u32();
+  const std::uint32_t b = view.read_u32();
   if (a >= kQuantisationSteps || b >= kQuantisationSteps) {
     data::integrity_failure(
         source.name(), "leaf " + std::to_string(i) + " lies outside the grid");
@@ -166,7 +197,7 @@ Optional<int> LocatedKDTree<Source>::nearest_to(const Coordinates& position,
     limit = k * k;
   }
   ProbeNearest probe(*this, Point::from_coords(position), limit);
-  probe.scan_subtree(0, 0, 0);
+  probe.scan_subtree(0, 0, 0, 1);
   return probe.best();
 }
 

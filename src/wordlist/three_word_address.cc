@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,8 +16,15 @@ namespace wordlist {
 
 ThreeWordAddress::operator std::string() const {
   // U+3002 ideographic full stop for Japanese.
-  const char* const separator = language.code == "ja" ? "\xE3\x80\x82" : ".";
-  return words[0] + separator + words[1] + separator + words[2];
+  const std::string_view separator =
+      language.code == "ja" ? "\xE3\x80\x82" : ".";
+  // Built in place: one allocation for the whole text.
+  std::string text;
+  text.reserve(words[0].size() + words[1].size() + words[2].size() +
+               2 * separator.size());
+  text.append(words[0]).append(separator).append(words[1]);
+  text.append(separator).append(words[2]);
+  return text;
 }
 
 bool operator==(const ThreeWordAddress& a, const ThreeWordAddress& b) {

@@ -114,6 +114,29 @@ TEST(AttrData, OrdinalsOutsideTheDataFindNothing) {
   }
 }
 
+// An order may name a block twice and leave one out: a cell counts the
+// blocks before its block's first place, a cell of a block left out counts
+// them all, and the second place of a block leads to its cells again.
+TEST(AttrData, OrdersWithRepeatedAndMissingBlocks) {
+  const AttrData attr(small_data(), {1, 1, 0});
+  const CellCase kStarts[] = {{0, 4319, 0},
+                              {4, 4319, 6184},
+                              {4320, 2160, 10 * 1546},
+                              {0, 2000, 3212 * 1546}};
+  for (const auto& c : kStarts) {
+    SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
+    EXPECT_EQ(attr.start_attr_of_cell_at(c.x, c.y), c.start);
+  }
+  EXPECT_EQ(attr.cell_containing_attr(4 * 1546).value(),
+            (AttrCell{4, 4319, 4 * 1546}));
+  EXPECT_EQ(attr.cell_containing_attr(5 * 1546).value(),
+            (AttrCell{0, 4319, 5 * 1546}));
+  EXPECT_EQ(attr.cell_containing_attr(10 * 1546).value(),
+            (AttrCell{4320, 2160, 10 * 1546}));
+  EXPECT_FALSE(attr.cell_containing_attr(3212 * 1546).has_value());
+  EXPECT_FALSE(AttrData(small_data(), {}).cell_containing_attr(0).has_value());
+}
+
 TEST(AttrData, RejectsBlockOrdersNamingMissingBlocks) {
   EXPECT_THROW(AttrData(small_data(), {0, 3, 1}), InvalidArgumentError);
   EXPECT_THROW(AttrData(small_data(), {-1}), InvalidArgumentError);

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <random>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -156,6 +158,73 @@ TEST(OnDisk, ReadsTextsAcrossChunks) {
   EXPECT_EQ(view.read_text('\0'), long_text);
   EXPECT_EQ(view.position(), 158u);
   EXPECT_THROW(view.read_text('\0'), FileError);
+}
+
+// Small reads are served from a window of the file that one pread fetched.
+// Brute force against InMemory: seeded random seeks, values and texts of up
+// to 100 bytes (longer than the window), around the window's edges and the
+// declared end.
+TEST(OnDisk, ServesEveryReadAsInMemoryDoes) {
+  const std::uint32_t kSeed = 20261211;
+  SCOPED_TRACE(testing::Message() << "seed " << kSeed);
+  std::mt19937 random(kSeed);
+  std::string file = bytes_from_hex("00030000");
+  while (file.size() < 0x300) {
+    const std::size_t length = random() % 100;
+    for (std::size_t k = 0; k < length && file.size() < 0x300; ++k) {
+      file.push_back(static_cast<char>('a' + random() % 26));
+    }
+    if (file.size() < 0x300) file.push_back('\0');
+  }
+  test::TempDir dir;
+  dir.write_file("f.data", file + "beyond");
+  const FileSystem files(dir.path());
+  const InMemory memory = InMemory::open(files, "f.data");
+  const OnDisk disk(files, "f.data");
+
+  for (int round = 0; round < 200; ++round) {
+    InMemory::View expected(memory);
+    OnDisk::View actual(disk);
+    for (int step = 0; step < 20; ++step) {
+      SCOPED_TRACE(testing::Message() << "round " << round << ", step " << step
+                                      << " at " << expected.position());
+      switch (random() % 4) {
+        case 0: {
+          const std::size_t to = random() % (file.size() + 1);
+          expected.seek(to);
+          actual.seek(to);
+          break;
+        }
+        case 1: {
+          bool threw = false;
+          std::string_view text;
+          try {
+            text = expected.read_text('\0');
+          } catch (const FileError&) {
+            threw = true;
+          }
+          if (threw) {
+            EXPECT_THROW(actual.read_text('\0'), FileError);
+          } else {
+            EXPECT_EQ(actual.read_text('\0'), text);
+          }
+          break;
+        }
+        default: {
+          const std::size_t count = 1 + random() % 80;
+          if (count > expected.remaining()) {
+            EXPECT_THROW(actual.take(count), FileError);
+            break;
+          }
+          const std::uint8_t* bytes = expected.take(count);
+          const std::uint8_t* got = actual.take(count);
+          EXPECT_EQ(std::string(got, got + count),
+                    std::string(bytes, bytes + count));
+        }
+      }
+      ASSERT_EQ(actual.position(), expected.position());
+    }
+  }
 }
 
 TEST(OnDisk, NamesTheFileItCannotReadWhole) {

@@ -78,7 +78,8 @@ TYPED_TEST(LocatedKDTreeTest, AgreesWithBruteForce) {
   std::mt19937 random(20261210);
   const double kRadii[] = {-1,    0,      0.5, 1,       1000,
                            50000, 300000, 2e6, 6371000, 1e9};
-  for (const int n : {1, 2, 3, 5, 17, 64, 700, 3000}) {
+  // 20,000 places make a tree deeper than the levels held in memory.
+  for (const int n : {1, 2, 3, 5, 17, 64, 700, 3000, 20000}) {
     SCOPED_TRACE(n);
     std::vector<mkdata::QuantisedPosition> positions;
     for (int i = 0; i < n; ++i) {
