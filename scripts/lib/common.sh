@@ -24,9 +24,11 @@ ensure_packages() {
     --no-install-recommends "${missing[@]}"
 }
 
-# What every build needs.
+# What every build needs (cpp-httplib, found through pkg-config, for
+# `tessera serve`).
 build_packages=(ca-certificates g++ make cmake rapidjson-dev libcli11-dev
-                googletest libicu-dev libbenchmark-dev)
+                googletest libicu-dev libbenchmark-dev pkg-config
+                libcpp-httplib-dev)
 
 # Node.js and npm, which install the pinned sources of the world data set.
 # Any node that brings npm will do (Debian's, or one from elsewhere that
