@@ -72,19 +72,21 @@ bool Connection::is_writable() const {
 
 ssize_t Connection::read(char* ptr, size_t size) {
   if (budget_ == 0) return -1;
-  if (!buffered()) {
+  while (!buffered()) {
+    const ssize_t n = ::recv(sock_, buffer_, sizeof buffer_, MSG_DONTWAIT);
+    if (n >= 0) {
+      if (n == 0) return 0;
+      begin_ = 0;
+      end_ = static_cast<std::size_t>(n);
+      break;
+    }
+    if (errno == EINTR) continue;
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return -1;
     const Clock::duration left = deadline_ - Clock::now();
     if (left <= Clock::duration::zero()) return -1;
     if (!wait_for(sock_, POLLIN, std::min<Clock::duration>(left, kIoTimeout))) {
       return -1;
     }
-    ssize_t n;
-    do {
-      n = ::recv(sock_, buffer_, sizeof buffer_, 0);
-    } while (n < 0 && errno == EINTR);
-    if (n <= 0) return n;
-    begin_ = 0;
-    end_ = static_cast<std::size_t>(n);
   }
   const std::size_t n = std::min({size, end_ - begin_, budget_});
   std::memcpy(ptr, buffer_ + begin_, n);
@@ -94,12 +96,37 @@ ssize_t Connection::read(char* ptr, size_t size) {
 }
 
 ssize_t Connection::write(const char* ptr, size_t size) {
-  if (!is_writable()) return -1;
-  ssize_t n;
-  do {
-    n = ::send(sock_, ptr, size, MSG_NOSIGNAL);
-  } while (n < 0 && errno == EINTR);
-  return n;
+  // Large bodies go out at once, after what was gathered before them.
+  constexpr std::size_t kGatherBytes = 16 * 1024;
+  if (out_.size() + size <= kGatherBytes) {
+    out_.append(ptr, size);
+  } else if (!flush() || !send_all(ptr, size)) {
+    return -1;
+  }
+  return static_cast<ssize_t>(size);
+}
+
+bool Connection::flush() {
+  const bool sent = send_all(out_.data(), out_.size());
+  out_.clear();
+  return sent;
+}
+
+bool Connection::send_all(const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t n = ::send(sock_, data, size, MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (n > 0) {
+      data += n;
+      size -= static_cast<std::size_t>(n);
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (!wait_for(sock_, POLLOUT, kIoTimeout)) return false;
+    } else {
+      return false;
+    }
+  }
+  return true;
 }
 
 void Connection::get_remote_ip_and_port(std::string& ip, int& port) const {

@@ -1,5 +1,7 @@
 // One client connection as the HTTP library reads and writes it, with the
-// limits that keep a client from holding a request thread or memory.
+// limits that keep a client from holding a request thread or memory, and
+// without a system call the data does not need: reads try the socket
+// before waiting on it, and writes are gathered until flush().
 //
 // Each request may send at most kMaxRequestHeadBytes before its answer
 // (request line and headers; the library itself refuses a request line
@@ -38,6 +40,10 @@ class Connection final : public httplib::Stream {
   // is there, then starts that request's byte budget and deadline.
   bool wait_for_request(const std::atomic<bool>& stopping);
 
+  // Sends what write() has gathered. Returns false when the connection
+  // failed; call after each answer.
+  bool flush();
+
   bool is_readable() const override;
   bool is_writable() const override;
   ssize_t read(char* ptr, size_t size) override;
@@ -48,8 +54,14 @@ class Connection final : public httplib::Stream {
 
  private:
   bool buffered() const { return begin_ < end_; }
+  // Sends all of [data, data + size), waiting up to kIoTimeout whenever the
+  // socket is full.
+  bool send_all(const char* data, std::size_t size);
 
   const int sock_;
+  // An answer's head and body, gathered so that a small answer leaves in
+  // one send.
+  std::string out_;
   char buffer_[4096];
   std::size_t begin_ = 0;
   std::size_t end_ = 0;

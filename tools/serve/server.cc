@@ -57,8 +57,9 @@ class HttpServer : public httplib::Server {
 
  private:
   bool process_and_close_socket(socket_t sock) override {
-    // Answers go out as two writes (head, body); without this the second
-    // waits for the client's delayed acknowledgement.
+    // An answer larger than the connection gathers goes out in more than
+    // one send; without this the later ones wait for the client's delayed
+    // acknowledgement.
     int on = 1;
     ::setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
     Connection connection(sock);
@@ -67,8 +68,10 @@ class HttpServer : public httplib::Server {
       const bool last = stopping_ || served + 1 >= kMaxRequestsPerConnection;
       turn = Turn{last, false};
       bool closed = false;
-      const bool ok = process_request(connection, last, closed, nullptr);
-      if (!ok || closed || last || turn.close_after) break;
+      const bool answered = process_request(connection, last, closed, nullptr);
+      // Whatever was written goes out, even when the request failed.
+      const bool sent = connection.flush();
+      if (!answered || !sent || closed || last || turn.close_after) break;
     }
     ::shutdown(sock, SHUT_RDWR);
     ::close(sock);
