@@ -210,12 +210,36 @@
   }
   map.on('moveend', updateGrid);
 
+  // The outlines are drawn for a globe: a ring that crosses the
+  // antimeridian jumps from one edge of a flat map to the other, and
+  // would be drawn as a stripe across the world. Such rings are carried on
+  // past the edge instead.
+  function unwrapRings(geometry) {
+    const polygons = geometry.type === 'Polygon' ? [geometry.coordinates] :
+        geometry.type === 'MultiPolygon' ? geometry.coordinates : [];
+    for (const polygon of polygons) {
+      for (const ring of polygon) {
+        let shift = 0;
+        for (let i = 1; i < ring.length; i++) {
+          const jump = ring[i][0] + shift - ring[i - 1][0];
+          if (jump > 180) shift -= 360;
+          else if (jump < -180) shift += 360;
+          ring[i][0] += shift;
+        }
+      }
+    }
+  }
+
   async function start() {
     const [topology, languages] = await Promise.all([
       fetch('outlines/countries-50m.json').then((r) => r.json()),
       api('v1/available-languages'),
     ]);
-    L.geoJSON(topojson.feature(topology, topology.objects.countries), {
+    const countries = topojson.feature(topology, topology.objects.countries);
+    for (const country of countries.features) {
+      if (country.geometry) unwrapRings(country.geometry);
+    }
+    L.geoJSON(countries, {
       interactive: false,
       style: {color: '#8c8c8c', weight: 0.7, fillColor: '#f4f1ea', fillOpacity: 1},
     }).addTo(map).bringToBack();
