@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -307,6 +308,14 @@ TEST(Server, StopAnswersARequestThatHasStartedToArrive) {
   EXPECT_NE(response.find("Connection: close"), std::string::npos);
   EXPECT_EQ(connection.response(), "");
   running.join();
+}
+
+TEST(Server, RefusesAPortAnotherServerHolds) {
+  RunningServer running(fixture_engine());
+  ServerOptions options;
+  options.port = running.port();
+  Server second(fixture_engine(), 0, options);
+  EXPECT_THROW(second.bind(), std::runtime_error);
 }
 
 TEST(Server, ServesTheMapPageFromItsInstalledFolder) {
