@@ -24,9 +24,11 @@ ensure_packages() {
     --no-install-recommends "${missing[@]}"
 }
 
-# What every build needs.
+# What every build needs (cpp-httplib, found through pkg-config, for
+# `tessera serve`).
 build_packages=(ca-certificates g++ make cmake rapidjson-dev libcli11-dev
-                googletest libicu-dev libssl-dev libbenchmark-dev)
+                googletest libicu-dev libssl-dev libbenchmark-dev
+                pkg-config libcpp-httplib-dev)
 
 # What building and checking the Debian packages needs besides.
 package_packages=(dpkg-dev file lintian pkgconf socat)

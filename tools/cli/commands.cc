@@ -12,6 +12,9 @@
 #include "cli/check_data.h"
 #include "cli/number_text.h"
 #include "cli/suggest.h"
+#ifdef TESSERA_SERVE
+#include "cli/serve_command.h"
+#endif
 #include "tessera/bounding_box.h"
 #include "tessera/coordinates.h"
 #include "tessera/grid_line.h"
@@ -265,6 +268,9 @@ int run_tool(const std::vector<std::string>& args, const Console& console,
       subcommands.push_back(sub);
     }
     const SuggestCommand suggest(app);
+#ifdef TESSERA_SERVE
+    const ServeCommand serve(app);
+#endif
 
     try {
       std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -284,6 +290,9 @@ int run_tool(const std::vector<std::string>& args, const Console& console,
     const EngineKind kind =
         engine_name == "server" ? EngineKind::kServer : EngineKind::kDevice;
     Context context(console, make_engine, kind, data_dir);
+#ifdef TESSERA_SERVE
+    if (serve.parsed()) return serve.run(console, make_engine, data_dir);
+#endif
     if (suggest.parsed()) {
       return suggest.run(
           console, [&context]() -> const Engine& { return context.engine(); });
