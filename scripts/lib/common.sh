@@ -66,10 +66,13 @@ ensure_world_sources() {
 build_tree() {
   local dir=$1
   shift
-  # ccache, where installed, makes rebuilds of unchanged sources cheap.
+  # ccache, where installed, makes rebuilds of unchanged sources cheap, also
+  # in another clone of the repository: paths below it are hashed relative
+  # to it, and the working directory is left out.
   local launcher=()
   command -v ccache >/dev/null 2>&1 &&
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$repo_root" CCACHE_NOHASHDIR=true
   cmake -S "$repo_root" -B "$dir" "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j"$jobs"
 }
