@@ -61,9 +61,8 @@ ensure_world_sources() {
   "$repo_root/tools/mkdata/world/sources/install"
 }
 
-# Configures and builds into the directory $1 with the remaining CMake
-# arguments.
-build_tree() {
+# Configures the build directory $1 with the remaining CMake arguments.
+configure_tree() {
   local dir=$1
   shift
   # ccache, where installed, makes rebuilds of unchanged sources cheap, also
@@ -74,5 +73,11 @@ build_tree() {
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   export CCACHE_BASEDIR="$repo_root" CCACHE_NOHASHDIR=true
   cmake -S "$repo_root" -B "$dir" "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" -j"$jobs"
+}
+
+# Configures and builds into the directory $1 with the remaining CMake
+# arguments.
+build_tree() {
+  configure_tree "$@"
+  cmake --build "$1" -j"$jobs"
 }
