@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "mkdata/json_fields.h"
 #include "mkdata/json_file.h"
 
 namespace tessera {
@@ -13,62 +14,46 @@ namespace {
 
 using rapidjson::Value;
 
-[[noreturn]] void fail(const std::string& what) {
-  throw std::runtime_error("recipe: " + what);
-}
-
-const Value& member(const Value& object, const char* name,
-                    const std::string& where) {
-  auto it = object.FindMember(name);
-  if (it == object.MemberEnd()) fail(where + " lacks \"" + name + "\"");
-  return it->value;
-}
-
-std::string string_member(const Value& object, const char* name,
-                          const std::string& where) {
-  const Value& v = member(object, name, where);
-  if (!v.IsString()) fail(where + "." + name + " must be a string");
-  return std::string(v.GetString(), v.GetStringLength());
-}
+constexpr JsonFields kFields("recipe");
 
 double number_of(const Value& v, const std::string& where) {
-  if (!v.IsNumber()) fail(where + " must be a number");
+  if (!v.IsNumber()) kFields.fail(where + " must be a number");
   return v.GetDouble();
 }
 
 WordSource parse_words(const Value& v, const std::string& where,
                        const std::string& base_dir) {
-  if (!v.IsObject()) fail(where + " must be an object");
+  if (!v.IsObject()) kFields.fail(where + " must be an object");
   WordSource source;
-  const Value& count = member(v, "count", where);
+  const Value& count = kFields.member(v, "count", where);
   if (!count.IsInt() || count.GetInt() < 0) {
-    fail(where + ".count must be a non-negative integer");
+    kFields.fail(where + ".count must be a non-negative integer");
   }
   source.count = count.GetInt();
   if (v.HasMember("file")) {
     source.kind = WordSource::Kind::kFile;
-    std::filesystem::path file = string_member(v, "file", where);
+    std::filesystem::path file = kFields.string_member(v, "file", where);
     if (file.is_relative()) file = std::filesystem::path(base_dir) / file;
     source.file = file.string();
     if (v.HasMember("fallback_count")) {
       const Value& fallback = v["fallback_count"];
       if (!fallback.IsInt() || fallback.GetInt() < 0) {
-        fail(where + ".fallback_count must be a non-negative integer");
+        kFields.fail(where + ".fallback_count must be a non-negative integer");
       }
       source.fallback_count = fallback.GetInt();
     }
   } else {
     source.kind = WordSource::Kind::kSynthetic;
     if (v.HasMember("phonology")) {
-      source.phonology = string_member(v, "phonology", where);
+      source.phonology = kFields.string_member(v, "phonology", where);
     }
     if (source.phonology != "latin" && source.phonology != "umlaut" &&
         source.phonology != "kana") {
-      fail(where + ".phonology must be latin, umlaut or kana");
+      kFields.fail(where + ".phonology must be latin, umlaut or kana");
     }
     if (v.HasMember("seed")) {
       const Value& seed = v["seed"];
-      if (!seed.IsUint64()) fail(where + ".seed must be an unsigned integer");
+      if (!seed.IsUint64()) kFields.fail(where + ".seed must be an unsigned integer");
       source.seed = seed.GetUint64();
     }
   }
@@ -81,7 +66,7 @@ std::vector<T> array_of(const Value& object, const char* name,
   std::vector<T> out;
   auto it = object.FindMember(name);
   if (it == object.MemberEnd()) return out;
-  if (!it->value.IsArray()) fail(where + "." + name + " must be an array");
+  if (!it->value.IsArray()) kFields.fail(where + "." + name + " must be an array");
   int i = 0;
   for (const Value& element : it->value.GetArray()) {
     out.push_back(parse_one(
@@ -92,36 +77,36 @@ std::vector<T> array_of(const Value& object, const char* name,
 
 LanguageRecipe parse_language(const Value& v, const std::string& where,
                               const std::string& base_dir) {
-  if (!v.IsObject()) fail(where + " must be an object");
+  if (!v.IsObject()) kFields.fail(where + " must be an object");
   LanguageRecipe language;
-  language.code = string_member(v, "code", where);
+  language.code = kFields.string_member(v, "code", where);
   if (v.HasMember("listed_only")) {
-    if (!v["listed_only"].IsBool()) fail(where + ".listed_only must be a bool");
+    if (!v["listed_only"].IsBool()) kFields.fail(where + ".listed_only must be a bool");
     language.listed_only = v["listed_only"].GetBool();
   }
   if (!language.listed_only) {
     language.words =
-        parse_words(member(v, "words", where), where + ".words", base_dir);
+        parse_words(kFields.member(v, "words", where), where + ".words", base_dir);
   }
   language.preferred_regions = array_of<int>(
       v, "preferred_regions", where, [](const Value& e, const std::string& w) {
-        if (!e.IsInt() || e.GetInt() < 0) fail(w + " must be a region number");
+        if (!e.IsInt() || e.GetInt() < 0) kFields.fail(w + " must be a region number");
         return e.GetInt();
       });
   language.related_suffixes = array_of<std::string>(
       v, "related_suffixes", where, [](const Value& e, const std::string& w) {
-        if (!e.IsString()) fail(w + " must be a string");
+        if (!e.IsString()) kFields.fail(w + " must be a string");
         return std::string(e.GetString(), e.GetStringLength());
       });
   return language;
 }
 
 ExcludedBox parse_excluded(const Value& v, const std::string& where) {
-  if (!v.IsObject()) fail(where + " must be an object");
+  if (!v.IsObject()) kFields.fail(where + " must be an object");
   auto corner = [&](const char* name, double& lat, double& lng) {
-    const Value& c = member(v, name, where);
+    const Value& c = kFields.member(v, name, where);
     if (!c.IsArray() || c.Size() != 2) {
-      fail(where + "." + name + " must be [lat, lng]");
+      kFields.fail(where + "." + name + " must be [lat, lng]");
     }
     lat = number_of(c[0], where + "." + name + "[0]");
     lng = number_of(c[1], where + "." + name + "[1]");
@@ -131,7 +116,7 @@ ExcludedBox parse_excluded(const Value& v, const std::string& where) {
   corner("ne", box.ne_lat, box.ne_lng);
   if (box.sw_lat > box.ne_lat || box.sw_lng > box.ne_lng || box.sw_lat < -90 ||
       box.ne_lat > 90) {
-    fail(where + " must have its south-west corner first, within -90..90");
+    kFields.fail(where + " must have its south-west corner first, within -90..90");
   }
   return box;
 }
@@ -141,18 +126,18 @@ ExcludedBox parse_excluded(const Value& v, const std::string& where) {
 Recipe parse_recipe(const std::string& json, const std::string& base_dir) {
   rapidjson::Document document;
   document.Parse(json.c_str(), json.size());
-  if (document.HasParseError()) fail(json_parse_error(document));
-  if (!document.IsObject()) fail("the top level must be an object");
+  if (document.HasParseError()) kFields.fail(json_parse_error(document));
+  if (!document.IsObject()) kFields.fail("the top level must be an object");
   Recipe recipe;
   if (document.HasMember("version")) {
-    recipe.version = string_member(document, "version", "recipe");
+    recipe.version = kFields.string_member(document, "version", "recipe");
   }
   recipe.languages =
       array_of<LanguageRecipe>(document, "languages", "recipe",
                                [&](const Value& e, const std::string& w) {
                                  return parse_language(e, w, base_dir);
                                });
-  if (recipe.languages.empty()) fail("recipe.languages must not be empty");
+  if (recipe.languages.empty()) kFields.fail("recipe.languages must not be empty");
   recipe.excluded =
       array_of<ExcludedBox>(document, "excluded", "recipe", parse_excluded);
   return recipe;

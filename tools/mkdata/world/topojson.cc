@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <stdexcept>
 
+#include "mkdata/json_fields.h"
 #include "mkdata/json_file.h"
 
 namespace tessera {
@@ -13,44 +14,28 @@ namespace {
 
 using rapidjson::Value;
 
-[[noreturn]] void fail(const std::string& what) {
-  throw std::runtime_error("topology: " + what);
-}
-
-const Value& member(const Value& object, const char* name,
-                    const std::string& where) {
-  const auto it = object.FindMember(name);
-  if (it == object.MemberEnd()) fail(where + " lacks \"" + name + "\"");
-  return it->value;
-}
-
-const Value& array_member(const Value& object, const char* name,
-                          const std::string& where) {
-  const Value& v = member(object, name, where);
-  if (!v.IsArray()) fail(where + "." + name + " must be an array");
-  return v;
-}
+constexpr JsonFields kFields("topology");
 
 // The first two numbers of a position or of a transform's pair.
 TopoPosition pair_of(const Value& v, const std::string& where) {
   if (!v.IsArray() || v.Size() < 2 || !v[0].IsNumber() || !v[1].IsNumber()) {
-    fail(where + " must hold two numbers");
+    kFields.fail(where + " must hold two numbers");
   }
   return TopoPosition{v[0].GetDouble(), v[1].GetDouble()};
 }
 
 std::vector<std::vector<TopoPosition>> decode_arcs(const Value& topology) {
-  const Value& arcs = array_member(topology, "arcs", "the topology");
+  const Value& arcs = kFields.array_member(topology, "arcs", "the topology");
   bool transformed = false;
   TopoPosition scale{1, 1};
   TopoPosition translate{0, 0};
   const auto transform = topology.FindMember("transform");
   if (transform != topology.MemberEnd()) {
-    if (!transform->value.IsObject()) fail("the transform must be an object");
+    if (!transform->value.IsObject()) kFields.fail("the transform must be an object");
     transformed = true;
-    scale = pair_of(member(transform->value, "scale", "the transform"),
+    scale = pair_of(kFields.member(transform->value, "scale", "the transform"),
                     "the transform's scale");
-    translate = pair_of(member(transform->value, "translate", "the transform"),
+    translate = pair_of(kFields.member(transform->value, "translate", "the transform"),
                         "the transform's translate");
   }
   std::vector<std::vector<TopoPosition>> result;
@@ -58,7 +43,7 @@ std::vector<std::vector<TopoPosition>> decode_arcs(const Value& topology) {
   for (rapidjson::SizeType a = 0; a < arcs.Size(); ++a) {
     const std::string where = "arc " + std::to_string(a);
     const Value& arc = arcs[a];
-    if (!arc.IsArray() || arc.Empty()) fail(where + " must list positions");
+    if (!arc.IsArray() || arc.Empty()) kFields.fail(where + " must list positions");
     std::vector<TopoPosition> positions;
     positions.reserve(arc.Size());
     // Quantised coordinates are integers, so the running sums are exact.
@@ -82,15 +67,15 @@ std::vector<std::vector<TopoPosition>> decode_arcs(const Value& topology) {
 
 TopoRing ring_of(const Value& v, std::size_t arc_count,
                  const std::string& where) {
-  if (!v.IsArray() || v.Empty()) fail(where + " must list arc references");
+  if (!v.IsArray() || v.Empty()) kFields.fail(where + " must list arc references");
   TopoRing ring;
   ring.reserve(v.Size());
   for (const Value& reference : v.GetArray()) {
-    if (!reference.IsInt()) fail(where + " holds a non-integer reference");
+    if (!reference.IsInt()) kFields.fail(where + " holds a non-integer reference");
     const std::int32_t r = reference.GetInt();
     const std::int64_t arc = r >= 0 ? r : ~std::int64_t{r};
     if (static_cast<std::uint64_t>(arc) >= arc_count) {
-      fail(where + " refers to arc " + std::to_string(arc) + " of " +
+      kFields.fail(where + " refers to arc " + std::to_string(arc) + " of " +
            std::to_string(arc_count));
     }
     ring.push_back(r);
@@ -100,7 +85,7 @@ TopoRing ring_of(const Value& v, std::size_t arc_count,
 
 TopoPolygon polygon_of(const Value& v, std::size_t arc_count,
                        const std::string& where) {
-  if (!v.IsArray() || v.Empty()) fail(where + " must list rings");
+  if (!v.IsArray() || v.Empty()) kFields.fail(where + " must list rings");
   TopoPolygon polygon;
   for (rapidjson::SizeType r = 0; r < v.Size(); ++r) {
     polygon.push_back(
@@ -111,7 +96,7 @@ TopoPolygon polygon_of(const Value& v, std::size_t arc_count,
 
 TopoGeometry geometry_of(const Value& v, std::size_t arc_count,
                          const std::string& where) {
-  if (!v.IsObject()) fail(where + " must be an object");
+  if (!v.IsObject()) kFields.fail(where + " must be an object");
   TopoGeometry geometry;
   const auto id = v.FindMember("id");
   if (id != v.MemberEnd()) {
@@ -129,14 +114,14 @@ TopoGeometry geometry_of(const Value& v, std::size_t arc_count,
                            name->value.GetStringLength());
     }
   }
-  const Value& type = member(v, "type", where);
+  const Value& type = kFields.member(v, "type", where);
   if (!type.IsString()) return geometry;  // a null geometry
   const std::string kind(type.GetString(), type.GetStringLength());
   if (kind == "Polygon") {
     geometry.polygons.push_back(
-        polygon_of(member(v, "arcs", where), arc_count, where));
+        polygon_of(kFields.member(v, "arcs", where), arc_count, where));
   } else if (kind == "MultiPolygon") {
-    const Value& polygons = array_member(v, "arcs", where);
+    const Value& polygons = kFields.array_member(v, "arcs", where);
     for (rapidjson::SizeType p = 0; p < polygons.Size(); ++p) {
       geometry.polygons.push_back(polygon_of(
           polygons[p], arc_count, where + " polygon " + std::to_string(p)));
@@ -150,25 +135,25 @@ TopoGeometry geometry_of(const Value& v, std::size_t arc_count,
 Topology parse_topology(const std::string& json, const std::string& object) {
   rapidjson::Document document;
   document.Parse(json.c_str(), json.size());
-  if (document.HasParseError()) fail(json_parse_error(document));
-  if (!document.IsObject()) fail("the top level must be an object");
-  const Value& type = member(document, "type", "the topology");
+  if (document.HasParseError()) kFields.fail(json_parse_error(document));
+  if (!document.IsObject()) kFields.fail("the top level must be an object");
+  const Value& type = kFields.member(document, "type", "the topology");
   if (!type.IsString() || std::string(type.GetString()) != "Topology") {
-    fail("the type must be \"Topology\"");
+    kFields.fail("the type must be \"Topology\"");
   }
   Topology topology;
   topology.arcs = decode_arcs(document);
-  const Value& objects = member(document, "objects", "the topology");
-  if (!objects.IsObject()) fail("the objects must be an object");
+  const Value& objects = kFields.member(document, "objects", "the topology");
+  if (!objects.IsObject()) kFields.fail("the objects must be an object");
   const auto chosen = objects.FindMember(object.c_str());
-  if (chosen == objects.MemberEnd()) fail("no object \"" + object + "\"");
+  if (chosen == objects.MemberEnd()) kFields.fail("no object \"" + object + "\"");
   const Value& root = chosen->value;
   const std::string where = "object \"" + object + "\"";
-  if (!root.IsObject()) fail(where + " must be an object");
-  const Value& root_type = member(root, "type", where);
+  if (!root.IsObject()) kFields.fail(where + " must be an object");
+  const Value& root_type = kFields.member(root, "type", where);
   if (root_type.IsString() &&
       std::string(root_type.GetString()) == "GeometryCollection") {
-    const Value& geometries = array_member(root, "geometries", where);
+    const Value& geometries = kFields.array_member(root, "geometries", where);
     for (rapidjson::SizeType g = 0; g < geometries.Size(); ++g) {
       topology.geometries.push_back(
           geometry_of(geometries[g], topology.arcs.size(),
