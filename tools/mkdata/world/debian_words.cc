@@ -17,6 +17,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "core/utf8.h"
 #include "mkdata/world/blocklist.h"
 #include "mkdata/world/word_endings.h"
 
@@ -52,47 +53,10 @@ constexpr std::uint32_t kMinClusterWords = 3;
 // Fractional bits of the fixed-point logarithms that rank spellings.
 constexpr int kLogFractionBits = 16;
 
-// Decodes the well-formed UTF-8 character at s[*i] and moves *i past it.
-// Returns false, leaving *i alone, when the bytes there are not well-formed
-// UTF-8 (overlong, surrogate, above U+10FFFF, truncated).
-bool decode_utf8(std::string_view s, std::size_t* i, char32_t* c) {
-  const std::size_t at = *i;
-  const unsigned char lead = static_cast<unsigned char>(s[at]);
-  if (lead < 0x80) {
-    *c = lead;
-    *i = at + 1;
-    return true;
-  }
-  std::size_t length;
-  char32_t value;
-  char32_t min;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2, value = lead & 0x1F, min = 0x80;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3, value = lead & 0x0F, min = 0x800;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4, value = lead & 0x07, min = 0x10000;
-  } else {
-    return false;
-  }
-  if (length > s.size() - at) return false;
-  for (std::size_t k = 1; k < length; ++k) {
-    const unsigned char next = static_cast<unsigned char>(s[at + k]);
-    if ((next & 0xC0) != 0x80) return false;
-    value = value << 6 | (next & 0x3F);
-  }
-  if (value < min || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-    return false;
-  }
-  *c = value;
-  *i = at + length;
-  return true;
-}
-
 bool is_utf8(std::string_view s) {
   char32_t c;
   for (std::size_t i = 0; i < s.size();) {
-    if (!decode_utf8(s, &i, &c)) return false;
+    if (!core::decode_utf8(s, &i, &c)) return false;
   }
   return true;
 }
@@ -149,13 +113,13 @@ class Script {
     const std::string_view accented(alphabet.accented);
     char32_t c;
     for (std::size_t i = 0; i < accented.size();) {
-      decode_utf8(accented, &i, &c);
+      core::decode_utf8(accented, &i, &c);
       others_.emplace_back(c, next++);
     }
     letter_count_ = next;
     const std::string_view vowels(kVowels);
     for (std::size_t i = 0; i < vowels.size();) {
-      decode_utf8(vowels, &i, &c);
+      core::decode_utf8(vowels, &i, &c);
       vowels_.push_back(c);
     }
   }
@@ -222,7 +186,7 @@ struct Letters {
     char32_t c;
     for (std::size_t i = 0; i < word.size();) {
       starts.push_back(i);
-      if (!decode_utf8(word, &i, &c)) {
+      if (!core::decode_utf8(word, &i, &c)) {
         throw std::logic_error("word list text is not UTF-8");
       }
       code_points.push_back(c);
@@ -402,7 +366,7 @@ void for_each_pair(std::string_view word, const Script& script, Visit visit) {
   std::uint8_t previous = 0;
   char32_t c;
   for (std::size_t i = 0; i < word.size();) {
-    decode_utf8(word, &i, &c);
+    core::decode_utf8(word, &i, &c);
     const std::uint8_t letter = script.index(c);
     visit(previous, letter);
     previous = letter;
