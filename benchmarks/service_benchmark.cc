@@ -204,13 +204,15 @@ void bare_posix_spawn(benchmark::State& state) {
 void register_service_benchmarks(const std::string& data_dir,
                                  const std::vector<Coordinates>& positions) {
   benchmark::RegisterBenchmark("service/bare_posix_spawn", bare_posix_spawn)
-      ->Unit(benchmark::kMillisecond);
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   benchmark::RegisterBenchmark(
       "service/datagrams",
       [&data_dir, &positions](benchmark::State& state) {
         service_datagrams(state, data_dir, positions);
       })
-      ->Unit(benchmark::kMillisecond);
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
 }
 
 }  // namespace bench
