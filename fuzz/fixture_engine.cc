@@ -27,5 +27,11 @@ const Engine& fixture_engine() {
   return *engine;
 }
 
+const Engine& fixture_device_engine() {
+  static const std::unique_ptr<Engine> engine =
+      new_device_engine(fixture_dir());
+  return *engine;
+}
+
 }  // namespace fuzz
 }  // namespace tessera

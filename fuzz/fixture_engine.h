@@ -17,6 +17,10 @@ const std::string& fixture_dir();
 // The in-memory engine over fixture_dir(), loaded on first use.
 const Engine& fixture_engine();
 
+// The device engine over fixture_dir(), as the location service loads it,
+// loaded on first use.
+const Engine& fixture_device_engine();
+
 }  // namespace fuzz
 }  // namespace tessera
 

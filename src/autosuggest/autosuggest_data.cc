@@ -21,8 +21,6 @@ constexpr char kTooManyCharacters[] =
     "Wordlist invalid (too many encodable characters)";
 constexpr char kTooManyWords[] = "Wordlist invalid (too many encoded words)";
 
-// Bytes of a u32 count or offset field.
-constexpr std::uint32_t kU32Size = 4;
 // Bytes of the per-entry arrays of the search table: word number, shared
 // prefix and length.
 constexpr std::uint32_t kEntryArraysSize = kEntryWordNumberSize + 1 + 1;

@@ -16,7 +16,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstddef>
 #include <cstdio>
@@ -26,21 +25,16 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "service/device_command.h"
 #include "service/log_text.h"
 #include "service/options.h"
-#include "tessera/coordinates.h"
+#include "service/request.h"
 #include "tessera/engine.h"
-#include "tessera/language.h"
-#include "tessera/optional.h"
 
 namespace {
 
-// A request is at most this long; the rest of a longer datagram is dropped.
-constexpr std::size_t kDatagramSize = 32;
-// The device takes an address of at most 67 bytes and its NUL.
-constexpr std::size_t kAddressCapacity = 68;
 constexpr int kBindAttempts = 4;
 
 constexpr int kExitStopped = 0;
@@ -160,64 +154,18 @@ bool load_engine(const std::string& data_dir) {
   }
 }
 
-// Writes the address of the square at (lat, lng) in `language_code` to
-// `address`, NUL-terminated. Returns false, having said why, for an invalid
-// position or code, a language that is not installed, an excluded square,
-// or an address that does not fit. What a request brings about never ends
-// the service, and its messages show the sender's bytes escaped.
-bool convert_to_3wa(double lat, double lng, const char* language_code,
-                    char (&address)[kAddressCapacity]) {
-  try {
-    const tessera::Coordinates position(lat, lng);
-    const tessera::Language language(language_code != nullptr ? language_code
-                                                              : "");
-    const tessera::Optional<std::string> text =
-        engine->convert_to_3wa(position, language);
-    if (!text) {
-      say("3wa Fail.");
-      return false;
-    }
-    // Cut short, it would name another square.
-    if (text->size() >= kAddressCapacity) {
-      std::printf("Address too long: '%s'.\n",
-                  tessera::service::escape_for_log(*text).c_str());
-      std::fflush(stdout);
-      return false;
-    }
-    std::memcpy(address, text->c_str(), text->size() + 1);
-    return true;
-  } catch (const std::exception& e) {
-    say_message(tessera::service::escape_for_log(e.what()));
-    return false;
-  }
-}
-
-// Answers one request of `size` received bytes. Tokens are separated by
-// spaces only; the latitude and longitude are read as far as they are
-// numbers (no number reads as 0). Returns whether the device command was
-// started.
+// Answers one request of `size` received bytes: logs what became of it
+// and, when it names a square, hands the square's address to the device
+// command. Returns whether the device command was started.
 bool handle_message(const char* data, std::size_t size,
                     const std::string& send_command) {
-  // A full datagram has no terminator of its own.
-  char text[kDatagramSize + 1];
-  size = std::min(size, kDatagramSize);
-  std::memcpy(text, data, size);
-  text[size] = '\0';
-
-  char* const lat_token = std::strtok(text, " ");
-  char* const lng_token =
-      lat_token != nullptr ? std::strtok(nullptr, " ") : nullptr;
-  char* const language_token =
-      lng_token != nullptr ? std::strtok(nullptr, " ") : nullptr;
-  if (language_token == nullptr) {
-    say("Incomplete request.");
+  const tessera::service::Answer answer =
+      tessera::service::answer_request(*engine, std::string_view(data, size));
+  if (!answer.address) {
+    say_message(answer.message);
     return false;
   }
-  const double lat = std::strtod(lat_token, nullptr);
-  const double lng = std::strtod(lng_token, nullptr);
-
-  char address[kAddressCapacity];
-  if (!convert_to_3wa(lat, lng, language_token, address)) return false;
+  const std::string& address = *answer.address;
 
   // The line names the command as a shell would have run it, though no
   // shell is involved.
@@ -241,7 +189,7 @@ bool handle_message(const char* data, std::size_t size,
 // reaps each device command as it ends. Returns true after a stop signal,
 // false when waiting failed.
 bool process_loop(const std::string& send_command) {
-  char buffer[kDatagramSize];
+  char buffer[tessera::service::kRequestSize];
   iovec part;
   part.iov_base = buffer;
   part.iov_len = sizeof buffer;

@@ -149,16 +149,17 @@ int ServiceProcess::wait() {
   return status;
 }
 
-void ServiceProcess::read_some() {
+const std::string& ServiceProcess::read_some() {
   pollfd ready{out_, POLLIN, 0};
-  if (poll(&ready, 1, 10) <= 0) return;
-  char buffer[512];
+  if (poll(&ready, 1, 10) <= 0) return output_;
+  char buffer[4096];
   const ssize_t n = read(out_, buffer, sizeof buffer);
   if (n > 0) {
     output_.append(buffer, static_cast<std::size_t>(n));
   } else if (n == 0 || errno != EINTR) {
     ended_ = true;
   }
+  return output_;
 }
 
 ServiceClient::ServiceClient()

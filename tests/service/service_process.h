@@ -72,8 +72,12 @@ class ServiceProcess {
   // had to be killed after patience ran out.
   int wait();
 
+  // Reads what the service prints next, waiting at most 10 ms for it, and
+  // returns all it printed so far. A service that prints much must be read
+  // as it goes: it stops when the pipe is full.
+  const std::string& read_some();
+
  private:
-  void read_some();
 
   pid_t pid_ = -1;
   int out_ = -1;
