@@ -61,6 +61,14 @@ ensure_world_sources() {
   "$repo_root/tools/mkdata/world/sources/install"
 }
 
+# For builds with clang's sanitizers: clang is given the sanitizer ignore
+# list by its absolute path, which differs between clones, so ccache hashes
+# the list's content instead of that option.
+hash_sanitizer_ignorelist_by_content() {
+  export CCACHE_IGNOREOPTIONS="-fsanitize-ignorelist=*"
+  export CCACHE_EXTRAFILES="$repo_root/cmake/sanitizer-ignorelist.txt"
+}
+
 # Configures the build directory $1 with the remaining CMake arguments.
 configure_tree() {
   local dir=$1
