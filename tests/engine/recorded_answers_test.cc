@@ -29,6 +29,8 @@
 #include "data/file_bytes.h"
 #include "data/file_system.h"
 #include "tessera/engine.h"
+#include "tessera/language.h"
+#include "testing/answer_line.h"
 #include "testing/fixture_data_set.h"
 
 namespace tessera {
@@ -40,8 +42,6 @@ constexpr std::size_t kCountryPositions = 4000;
 constexpr std::size_t kBlockSize = 1000;
 constexpr std::size_t kVerbatimEvery = 50;
 constexpr std::uint64_t kSeed = 20261211;
-
-const char kLanguages[][3] = {"en", "de", "ja"};
 
 // A uniform double in [0, 1) from the top 53 bits of one draw: mt19937_64
 // gives the same draws on every host, where the standard distributions may
@@ -105,36 +105,6 @@ std::vector<Coordinates> sample_positions(const std::string& data_dir) {
     positions.emplace_back(lat, lng);
   }
   return positions;
-}
-
-// Doubles in C's hexadecimal form, which names every bit.
-std::string exact(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%a", value);
-  return text;
-}
-
-std::string text_or_dash(const Optional<std::string>& text) {
-  return text.has_value() ? *text : "-";
-}
-
-// Everything the engine says about one position, on one line: per language
-// its address and where that address leads back to, then per language the
-// nearest place, then the country.
-std::string answers_at(const Engine& engine, const Coordinates& p) {
-  std::string line = exact(p.lat) + " " + exact(p.lng);
-  for (const char* language : kLanguages) {
-    const Optional<std::string> address = engine.convert_to_3wa(p, language);
-    line += "|" + text_or_dash(address);
-    if (!address.has_value()) continue;
-    const Optional<Coordinates> back = engine.convert_to_coordinates(*address);
-    line += back.has_value() ? " " + exact(back->lat) + " " + exact(back->lng)
-                             : std::string(" -");
-  }
-  for (const char* language : kLanguages) {
-    line += "|" + text_or_dash(engine.nearest_place(p, language));
-  }
-  return line + "|" + engine.country_code(p);
 }
 
 // FNV-1a, 64 bits: enough to tell a changed block from an unchanged one.
@@ -211,13 +181,15 @@ TEST(RecordedAnswers, BothEnginesGiveTheRecordedAnswers) {
             kGlobePositions + kLandPositions + kCountryPositions);
   const std::unique_ptr<Engine> server = new_server_engine(dir);
   const std::unique_ptr<Engine> device = new_device_engine(dir);
+  const std::vector<Language> languages = {Language("en"), Language("de"),
+                                           Language("ja")};
 
   std::vector<std::string> lines;
   lines.reserve(positions.size());
   for (const Coordinates& p : positions) {
-    lines.push_back(answers_at(*server, p));
+    lines.push_back(test::answer_line(*server, languages, p));
     // Stop at the first disagreement rather than print thousands.
-    ASSERT_EQ(answers_at(*device, p), lines.back());
+    ASSERT_EQ(test::answer_line(*device, languages, p), lines.back());
   }
   const Record actual = record_of(lines);
 
