@@ -45,13 +45,18 @@ void for_each_letter(char16_t c, F f) {
 
 }  // namespace
 
-Normaliser::Normaliser(std::vector<std::u16string>&& table)
-    : table(std::move(table)) {
-  if (this->table.size() != kEntryCount) {
+Normaliser::Normaliser(const std::vector<std::u16string>& table) {
+  if (table.size() != kEntryCount) {
     InvalidArgumentError::raise(
         "a normalisation table needs 65536 entries, not " +
-        std::to_string(this->table.size()));
+        std::to_string(table.size()));
   }
+  starts_.reserve(kEntryCount + 1);
+  for (const std::u16string& entry : table) {
+    starts_.push_back(static_cast<std::uint32_t>(units_.size()));
+    units_ += entry;
+  }
+  starts_.push_back(static_cast<std::uint32_t>(units_.size()));
 }
 
 std::u16string Normaliser::normalise_u16(const std::u16string& s) const {
@@ -59,19 +64,20 @@ std::u16string Normaliser::normalise_u16(const std::u16string& s) const {
   std::size_t size = 0;
   for (const char16_t c : s) {
     if (is_syllable(c)) {
-      for_each_letter(c,
-                      [&](char16_t letter) { size += table[letter].size(); });
+      for_each_letter(
+          c, [&](char16_t letter) { size += replacement(letter).size(); });
     } else {
-      size += table[c].size();
+      size += replacement(c).size();
     }
   }
   std::u16string out;
   out.reserve(size);
   for (const char16_t c : s) {
     if (is_syllable(c)) {
-      for_each_letter(c, [&](char16_t letter) { out += table[letter]; });
+      for_each_letter(c,
+                      [&](char16_t letter) { out += replacement(letter); });
     } else {
-      out += table[c];
+      out += replacement(c);
     }
   }
   return out;
@@ -83,24 +89,28 @@ std::u16string Normaliser::normalise_u8(const std::string& s) const {
 
 Normaliser read_normaliser(const data::FileBytes& file) {
   data::ByteReader in = file.reader();
-  std::vector<std::u16string> table;
-  table.reserve(kEntryCount);
-  std::u16string entry;
-  while (table.size() < kEntryCount) {
+  Normaliser normaliser;
+  std::vector<std::uint32_t>& starts = normaliser.starts_;
+  std::u16string& units = normaliser.units_;
+  starts.reserve(kEntryCount + 1);
+  // Every unit but the terminators is kept: at most half the file's bytes.
+  units.reserve(in.remaining() / 2);
+  starts.push_back(0);
+  while (starts.size() <= kEntryCount) {
     if (in.remaining() < 2) {
       in.fail("the normalisation table ends inside entry " +
-              std::to_string(table.size()) + " of " +
+              std::to_string(starts.size() - 1) + " of " +
               std::to_string(kEntryCount));
     }
     const auto unit = static_cast<char16_t>(in.read_u16());
     if (unit == kTerminator) {
-      table.push_back(std::move(entry));
-      entry.clear();
+      starts.push_back(static_cast<std::uint32_t>(units.size()));
     } else {
-      entry.push_back(unit);
+      units.push_back(unit);
     }
   }
-  return Normaliser(std::move(table));
+  units.shrink_to_fit();
+  return normaliser;
 }
 
 }  // namespace normalise
