@@ -59,7 +59,7 @@ AutosuggestData::AutosuggestData(std::vector<char16_t>&& characters,
 }
 
 const std::uint8_t* AutosuggestData::bytes() const noexcept {
-  return reinterpret_cast<const std::uint8_t*>(file_.bytes().data());
+  return file_.data();
 }
 
 void AutosuggestData::check_related_map() {

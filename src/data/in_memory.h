@@ -2,8 +2,10 @@
 #ifndef TESSERA_DATA_IN_MEMORY_H_
 #define TESSERA_DATA_IN_MEMORY_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,18 +50,18 @@ class InMemory {
 
   // The number of bytes held: L for a framed file.
   std::int32_t size() const noexcept {
-    return static_cast<std::int32_t>(bytes_.size());
+    return static_cast<std::int32_t>(size_);
   }
-  const std::vector<char>& bytes() const noexcept { return bytes_; }
-  const std::uint8_t* data() const noexcept {
-    return reinterpret_cast<const std::uint8_t*>(bytes_.data());
-  }
+  const std::uint8_t* data() const noexcept { return bytes_.get(); }
   // The name that messages about the file give: its path relative to the
   // data directory when it was read from one.
   const std::string& name() const noexcept { return name_; }
 
  private:
-  std::vector<char> bytes_;
+  // Left uninitialised until read into: a server engine holds some 25 MB,
+  // which need not be cleared first.
+  std::unique_ptr<std::uint8_t[]> bytes_;
+  std::size_t size_ = 0;
   std::string name_;
 };
 
@@ -68,7 +70,7 @@ class InMemory {
 class InMemory::View : public ByteReader {
  public:
   explicit View(const InMemory& source) noexcept
-      : ByteReader(source.data(), source.bytes().size(), source.name()) {}
+      : ByteReader(source.data(), source.size_, source.name()) {}
 };
 
 }  // namespace data

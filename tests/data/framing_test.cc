@@ -76,7 +76,9 @@ TEST(Framing, LoadsOnlyTheDeclaredLength) {
       dir.write_file("f.data", bytes_from_hex("06000000 0102 0304"));
   std::ifstream in = open_binary(path);
   const InMemory in_memory(in, ReadFileLengthFromFile{});
-  EXPECT_EQ(in_memory.bytes(), std::vector<char>({6, 0, 0, 0, 1, 2}));
+  EXPECT_EQ(std::vector<std::uint8_t>(in_memory.data(),
+                                      in_memory.data() + in_memory.size()),
+            std::vector<std::uint8_t>({6, 0, 0, 0, 1, 2}));
   EXPECT_EQ(OnDisk(FileSystem(dir.path()), "f.data").size(), 6);
 }
 
