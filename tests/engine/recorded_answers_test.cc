@@ -11,13 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <map>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,6 +26,7 @@
 #include "tessera/engine.h"
 #include "tessera/language.h"
 #include "testing/answer_line.h"
+#include "testing/answer_record.h"
 #include "testing/fixture_data_set.h"
 
 namespace tessera {
@@ -39,8 +35,7 @@ namespace {
 constexpr std::size_t kGlobePositions = 8000;
 constexpr std::size_t kLandPositions = 8000;
 constexpr std::size_t kCountryPositions = 4000;
-constexpr std::size_t kBlockSize = 1000;
-constexpr std::size_t kVerbatimEvery = 50;
+constexpr test::RecordLayout kLayout = {1000, 50};
 constexpr std::uint64_t kSeed = 20261211;
 
 // A uniform double in [0, 1) from the top 53 bits of one draw: mt19937_64
@@ -107,73 +102,6 @@ std::vector<Coordinates> sample_positions(const std::string& data_dir) {
   return positions;
 }
 
-// FNV-1a, 64 bits: enough to tell a changed block from an unchanged one.
-std::uint64_t fnv1a(std::uint64_t hash, const std::string& bytes) {
-  for (const char c : bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 0x100000001b3;
-  }
-  return hash;
-}
-
-struct Record {
-  std::map<std::size_t, std::string> hashes;  // by block number
-  std::map<std::size_t, std::string> answers;  // by position number
-};
-
-Record record_of(const std::vector<std::string>& lines) {
-  Record record;
-  for (std::size_t block = 0; block * kBlockSize < lines.size(); ++block) {
-    std::uint64_t hash = 0xcbf29ce484222325;
-    for (std::size_t i = block * kBlockSize;
-         i < lines.size() && i < (block + 1) * kBlockSize; ++i) {
-      hash = fnv1a(hash, lines[i] + "\n");
-    }
-    char text[20];
-    std::snprintf(text, sizeof text, "%016llx",
-                  static_cast<unsigned long long>(hash));
-    record.hashes[block] = text;
-  }
-  for (std::size_t i = 0; i < lines.size(); i += kVerbatimEvery) {
-    record.answers[i] = lines[i];
-  }
-  return record;
-}
-
-// Lines "hash <block> <hex>" and "answer <position> <line>"; lines starting
-// with '#' are comments.
-Record read_record(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  Record record;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    std::string kind;
-    std::size_t number;
-    fields >> kind >> number;
-    fields.get();  // the space before the value
-    std::string value;
-    std::getline(fields, value);
-    (kind == "hash" ? record.hashes : record.answers)[number] = value;
-  }
-  return record;
-}
-
-void write_record(const Record& record, const std::string& path) {
-  std::ofstream out(path);
-  out << "# The answers of both engines on the fixture data set, as\n"
-         "# tests/engine/recorded_answers_test.cc computes them: FNV-1a 64\n"
-         "# of each block of 1000 answer lines, then every 50th line.\n";
-  for (const auto& [block, hash] : record.hashes) {
-    out << "hash " << block << " " << hash << "\n";
-  }
-  for (const auto& [position, answer] : record.answers) {
-    out << "answer " << position << " " << answer << "\n";
-  }
-}
-
 TEST(RecordedAnswers, BothEnginesGiveTheRecordedAnswers) {
   const std::string& dir = test::fixture_data_dir();
   const std::vector<Coordinates> positions = sample_positions(dir);
@@ -191,25 +119,19 @@ TEST(RecordedAnswers, BothEnginesGiveTheRecordedAnswers) {
     // Stop at the first disagreement rather than print thousands.
     ASSERT_EQ(test::answer_line(*device, languages, p), lines.back());
   }
-  const Record actual = record_of(lines);
-
-  if (const char* path = std::getenv("TESSERA_RECORD_ANSWERS")) {
-    write_record(actual, path);
+  if (const char* path = test::record_answers_path()) {
+    test::write_record(
+        test::record_of(lines, kLayout),
+        "# The answers of both engines on the fixture data set, as\n"
+        "# tests/engine/recorded_answers_test.cc computes them: FNV-1a 64\n"
+        "# of each block of 1000 answer lines, then every 50th line.\n",
+        path);
     GTEST_SKIP() << "wrote " << path;
   }
-  const Record expected =
-      read_record(std::string(TESSERA_TESTS_SOURCE_DIR) +
-                  "/data/recorded_answers.txt");
-  EXPECT_EQ(actual.hashes.size(), expected.hashes.size());
-  for (const auto& [position, answer] : expected.answers) {
-    ASSERT_LT(position, lines.size());
-    EXPECT_EQ(lines[position], answer) << "position " << position;
-  }
-  for (const auto& [block, hash] : expected.hashes) {
-    EXPECT_EQ(actual.hashes.at(block), hash)
-        << "answers of positions " << block * kBlockSize << " to "
-        << (block + 1) * kBlockSize - 1 << " changed";
-  }
+  test::expect_record(lines,
+                      test::read_record(std::string(TESSERA_TESTS_SOURCE_DIR) +
+                                        "/data/recorded_answers.txt"),
+                      kLayout);
 }
 
 }  // namespace
