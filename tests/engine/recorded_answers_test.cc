@@ -16,18 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "algorithm/blocks_format.h"
-#include "algorithm/column_table.h"
-#include "algorithm/grid_constants.h"
-#include "algorithm/read_attr_data.h"
-#include "algorithm/shared_attr_data.h"
-#include "data/file_bytes.h"
-#include "data/file_system.h"
 #include "tessera/engine.h"
 #include "tessera/language.h"
 #include "testing/answer_line.h"
 #include "testing/answer_record.h"
 #include "testing/fixture_data_set.h"
+#include "testing/position_sample.h"
 
 namespace tessera {
 namespace {
@@ -38,65 +32,17 @@ constexpr std::size_t kCountryPositions = 4000;
 constexpr test::RecordLayout kLayout = {1000, 50};
 constexpr std::uint64_t kSeed = 20261211;
 
-// A uniform double in [0, 1) from the top 53 bits of one draw: mt19937_64
-// gives the same draws on every host, where the standard distributions may
-// not.
-double unit_interval(std::mt19937_64& random) {
-  return static_cast<double>(random() >> 11) * 0x1.0p-53;
-}
-
 // Uniform in latitude and longitude over the whole globe, then uniform over
-// the squares of the data set's land (every strip of every block but the
-// last, which is the sea), then uniform over the box that holds the data
-// set's countries and their borders.
+// the squares of the data set's land, then uniform over the box that holds
+// the data set's countries and their borders.
 std::vector<Coordinates> sample_positions(const std::string& data_dir) {
   std::mt19937_64 random(kSeed);
   std::vector<Coordinates> positions;
-  for (std::size_t i = 0; i < kGlobePositions; ++i) {
-    const double lat = 180.0 * unit_interval(random) - 90.0;
-    const double lng = 360.0 * unit_interval(random) - 180.0;
-    positions.emplace_back(lat, lng);
-  }
-
-  struct Run {
-    std::int64_t first_column;
-    std::int32_t x;
-    std::int32_t y;
-  };
-  std::vector<Run> runs;
-  std::int64_t total = 0;
-  const auto shared = algorithm::read_shared_attr_data(data::read_file_bytes(
-      data::FileSystem(data_dir), algorithm::kBlocksFileName,
-      algorithm::kBlocksFileSize));
-  const std::vector<algorithm::Block>& blocks = shared->blocks();
-  for (std::size_t b = 0; b + 1 < blocks.size(); ++b) {
-    const std::vector<algorithm::Strip>& strips = blocks[b].strips;
-    for (std::size_t i = 0; i < strips.size(); ++i) {
-      const std::int64_t end =
-          i + 1 < strips.size() ? strips[i + 1].start() : blocks[b].total;
-      if (end <= strips[i].start()) continue;
-      runs.push_back(Run{total, strips[i].x(), strips[i].y()});
-      total += end - strips[i].start();
-    }
-  }
-  for (std::size_t i = 0; i < kLandPositions && total > 0; ++i) {
-    const auto column =
-        static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(total));
-    std::size_t r = runs.size() - 1;
-    while (runs[r].first_column > column) --r;
-    const std::int64_t per_cell = algorithm::columns_in_cell_row[runs[r].y];
-    const std::int64_t offset = column - runs[r].first_column;
-    const double lng_cells =
-        static_cast<double>(runs[r].x + offset / per_cell) +
-        (static_cast<double>(offset % per_cell) + unit_interval(random)) /
-            static_cast<double>(per_cell);
-    const double lat_cells = runs[r].y + unit_interval(random);
-    positions.emplace_back(lat_cells / algorithm::kCellsPerDegree - 90.0,
-                           lng_cells / algorithm::kCellsPerDegree - 180.0);
-  }
+  test::add_globe_positions(random, kGlobePositions, &positions);
+  test::add_land_positions(data_dir, random, kLandPositions, &positions);
   for (std::size_t i = 0; i < kCountryPositions; ++i) {
-    const double lat = 21.0 * unit_interval(random) - 5.0;
-    const double lng = 24.0 * unit_interval(random) - 2.0;
+    const double lat = 21.0 * test::unit_interval(random) - 5.0;
+    const double lng = 24.0 * test::unit_interval(random) - 2.0;
     positions.emplace_back(lat, lng);
   }
   return positions;
