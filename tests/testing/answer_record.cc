@@ -48,15 +48,23 @@ AnswerRecord read_record(const std::string& path) {
   if (!in) throw std::runtime_error("cannot read " + path);
   AnswerRecord record;
   std::string line;
-  while (std::getline(in, line)) {
+  for (int line_number = 1; std::getline(in, line); ++line_number) {
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
     std::string kind;
-    std::size_t number;
-    fields >> kind >> number;
+    fields >> kind;
     fields.get();  // the space before the value
+    if (kind == "data_version") {
+      std::getline(fields, record.data_version);
+      continue;
+    }
+    std::size_t number;
     std::string value;
-    std::getline(fields, value);
+    if ((kind != "hash" && kind != "answer") || !(fields >> number) ||
+        fields.get() != ' ' || !std::getline(fields, value)) {
+      throw std::runtime_error(path + ":" + std::to_string(line_number) +
+                               ": not a line of recorded answers");
+    }
     (kind == "hash" ? record.hashes : record.answers)[number] = value;
   }
   return record;
@@ -66,12 +74,17 @@ void write_record(const AnswerRecord& record, const std::string& header,
                   const std::string& path) {
   std::ofstream out(path);
   out << header;
+  if (!record.data_version.empty()) {
+    out << "data_version " << record.data_version << "\n";
+  }
   for (const auto& [block, hash] : record.hashes) {
     out << "hash " << block << " " << hash << "\n";
   }
   for (const auto& [position, answer] : record.answers) {
     out << "answer " << position << " " << answer << "\n";
   }
+  out.close();
+  if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 void expect_record(const std::vector<std::string>& lines,

@@ -5,6 +5,7 @@
 //
 // The file is text, one entry a line; lines starting with '#' are comments:
 //
+//   data_version <the data version of the data set answering>  (optional)
 //   hash <block number> <FNV-1a 64 of the block's lines, 16 hex digits>
 //   answer <line number> <the line>
 //
@@ -29,6 +30,7 @@ struct RecordLayout {
 };
 
 struct AnswerRecord {
+  std::string data_version;                    // empty when the file names none
   std::map<std::size_t, std::string> hashes;   // by block number
   std::map<std::size_t, std::string> answers;  // by line number
 };
@@ -37,10 +39,13 @@ struct AnswerRecord {
 AnswerRecord record_of(const std::vector<std::string>& lines,
                        const RecordLayout& layout);
 
-// Throws std::runtime_error when the file cannot be read.
+// Throws std::runtime_error when the file cannot be read or holds a line
+// that is none of the above.
 AnswerRecord read_record(const std::string& path);
 
-// Writes `header` (whole comment lines, each "# ...\n") and then `record`.
+// Writes `header` (whole comment lines, each "# ...\n") and then `record`,
+// its data version only when it has one. Throws std::runtime_error when the
+// file cannot be written.
 void write_record(const AnswerRecord& record, const std::string& header,
                   const std::string& path);
 
