@@ -11,27 +11,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <map>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "algorithm/blocks_format.h"
-#include "algorithm/column_table.h"
-#include "algorithm/grid_constants.h"
-#include "algorithm/read_attr_data.h"
-#include "algorithm/shared_attr_data.h"
-#include "data/file_bytes.h"
-#include "data/file_system.h"
 #include "tessera/engine.h"
 #include "tessera/language.h"
 #include "testing/answer_line.h"
+#include "testing/answer_record.h"
 #include "testing/fixture_data_set.h"
+#include "testing/position_sample.h"
 
 namespace tessera {
 namespace {
@@ -39,139 +29,23 @@ namespace {
 constexpr std::size_t kGlobePositions = 8000;
 constexpr std::size_t kLandPositions = 8000;
 constexpr std::size_t kCountryPositions = 4000;
-constexpr std::size_t kBlockSize = 1000;
-constexpr std::size_t kVerbatimEvery = 50;
+constexpr test::RecordLayout kLayout = {1000, 50};
 constexpr std::uint64_t kSeed = 20261211;
 
-// A uniform double in [0, 1) from the top 53 bits of one draw: mt19937_64
-// gives the same draws on every host, where the standard distributions may
-// not.
-double unit_interval(std::mt19937_64& random) {
-  return static_cast<double>(random() >> 11) * 0x1.0p-53;
-}
-
 // Uniform in latitude and longitude over the whole globe, then uniform over
-// the squares of the data set's land (every strip of every block but the
-// last, which is the sea), then uniform over the box that holds the data
-// set's countries and their borders.
+// the squares of the data set's land, then uniform over the box that holds
+// the data set's countries and their borders.
 std::vector<Coordinates> sample_positions(const std::string& data_dir) {
   std::mt19937_64 random(kSeed);
   std::vector<Coordinates> positions;
-  for (std::size_t i = 0; i < kGlobePositions; ++i) {
-    const double lat = 180.0 * unit_interval(random) - 90.0;
-    const double lng = 360.0 * unit_interval(random) - 180.0;
-    positions.emplace_back(lat, lng);
-  }
-
-  struct Run {
-    std::int64_t first_column;
-    std::int32_t x;
-    std::int32_t y;
-  };
-  std::vector<Run> runs;
-  std::int64_t total = 0;
-  const auto shared = algorithm::read_shared_attr_data(data::read_file_bytes(
-      data::FileSystem(data_dir), algorithm::kBlocksFileName,
-      algorithm::kBlocksFileSize));
-  const std::vector<algorithm::Block>& blocks = shared->blocks();
-  for (std::size_t b = 0; b + 1 < blocks.size(); ++b) {
-    const std::vector<algorithm::Strip>& strips = blocks[b].strips;
-    for (std::size_t i = 0; i < strips.size(); ++i) {
-      const std::int64_t end =
-          i + 1 < strips.size() ? strips[i + 1].start() : blocks[b].total;
-      if (end <= strips[i].start()) continue;
-      runs.push_back(Run{total, strips[i].x(), strips[i].y()});
-      total += end - strips[i].start();
-    }
-  }
-  for (std::size_t i = 0; i < kLandPositions && total > 0; ++i) {
-    const auto column =
-        static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(total));
-    std::size_t r = runs.size() - 1;
-    while (runs[r].first_column > column) --r;
-    const std::int64_t per_cell = algorithm::columns_in_cell_row[runs[r].y];
-    const std::int64_t offset = column - runs[r].first_column;
-    const double lng_cells =
-        static_cast<double>(runs[r].x + offset / per_cell) +
-        (static_cast<double>(offset % per_cell) + unit_interval(random)) /
-            static_cast<double>(per_cell);
-    const double lat_cells = runs[r].y + unit_interval(random);
-    positions.emplace_back(lat_cells / algorithm::kCellsPerDegree - 90.0,
-                           lng_cells / algorithm::kCellsPerDegree - 180.0);
-  }
+  test::add_globe_positions(random, kGlobePositions, &positions);
+  test::add_land_positions(data_dir, random, kLandPositions, &positions);
   for (std::size_t i = 0; i < kCountryPositions; ++i) {
-    const double lat = 21.0 * unit_interval(random) - 5.0;
-    const double lng = 24.0 * unit_interval(random) - 2.0;
+    const double lat = 21.0 * test::unit_interval(random) - 5.0;
+    const double lng = 24.0 * test::unit_interval(random) - 2.0;
     positions.emplace_back(lat, lng);
   }
   return positions;
-}
-
-// FNV-1a, 64 bits: enough to tell a changed block from an unchanged one.
-std::uint64_t fnv1a(std::uint64_t hash, const std::string& bytes) {
-  for (const char c : bytes) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 0x100000001b3;
-  }
-  return hash;
-}
-
-struct Record {
-  std::map<std::size_t, std::string> hashes;  // by block number
-  std::map<std::size_t, std::string> answers;  // by position number
-};
-
-Record record_of(const std::vector<std::string>& lines) {
-  Record record;
-  for (std::size_t block = 0; block * kBlockSize < lines.size(); ++block) {
-    std::uint64_t hash = 0xcbf29ce484222325;
-    for (std::size_t i = block * kBlockSize;
-         i < lines.size() && i < (block + 1) * kBlockSize; ++i) {
-      hash = fnv1a(hash, lines[i] + "\n");
-    }
-    char text[20];
-    std::snprintf(text, sizeof text, "%016llx",
-                  static_cast<unsigned long long>(hash));
-    record.hashes[block] = text;
-  }
-  for (std::size_t i = 0; i < lines.size(); i += kVerbatimEvery) {
-    record.answers[i] = lines[i];
-  }
-  return record;
-}
-
-// Lines "hash <block> <hex>" and "answer <position> <line>"; lines starting
-// with '#' are comments.
-Record read_record(const std::string& path) {
-  std::ifstream in(path);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  Record record;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
-    std::string kind;
-    std::size_t number;
-    fields >> kind >> number;
-    fields.get();  // the space before the value
-    std::string value;
-    std::getline(fields, value);
-    (kind == "hash" ? record.hashes : record.answers)[number] = value;
-  }
-  return record;
-}
-
-void write_record(const Record& record, const std::string& path) {
-  std::ofstream out(path);
-  out << "# The answers of both engines on the fixture data set, as\n"
-         "# tests/engine/recorded_answers_test.cc computes them: FNV-1a 64\n"
-         "# of each block of 1000 answer lines, then every 50th line.\n";
-  for (const auto& [block, hash] : record.hashes) {
-    out << "hash " << block << " " << hash << "\n";
-  }
-  for (const auto& [position, answer] : record.answers) {
-    out << "answer " << position << " " << answer << "\n";
-  }
 }
 
 TEST(RecordedAnswers, BothEnginesGiveTheRecordedAnswers) {
@@ -191,25 +65,19 @@ TEST(RecordedAnswers, BothEnginesGiveTheRecordedAnswers) {
     // Stop at the first disagreement rather than print thousands.
     ASSERT_EQ(test::answer_line(*device, languages, p), lines.back());
   }
-  const Record actual = record_of(lines);
-
-  if (const char* path = std::getenv("TESSERA_RECORD_ANSWERS")) {
-    write_record(actual, path);
+  if (const char* path = test::record_answers_path()) {
+    test::write_record(
+        test::record_of(lines, kLayout),
+        "# The answers of both engines on the fixture data set, as\n"
+        "# tests/engine/recorded_answers_test.cc computes them: FNV-1a 64\n"
+        "# of each block of 1000 answer lines, then every 50th line.\n",
+        path);
     GTEST_SKIP() << "wrote " << path;
   }
-  const Record expected =
-      read_record(std::string(TESSERA_TESTS_SOURCE_DIR) +
-                  "/data/recorded_answers.txt");
-  EXPECT_EQ(actual.hashes.size(), expected.hashes.size());
-  for (const auto& [position, answer] : expected.answers) {
-    ASSERT_LT(position, lines.size());
-    EXPECT_EQ(lines[position], answer) << "position " << position;
-  }
-  for (const auto& [block, hash] : expected.hashes) {
-    EXPECT_EQ(actual.hashes.at(block), hash)
-        << "answers of positions " << block * kBlockSize << " to "
-        << (block + 1) * kBlockSize - 1 << " changed";
-  }
+  test::expect_record(lines,
+                      test::read_record(std::string(TESSERA_TESTS_SOURCE_DIR) +
+                                        "/data/recorded_answers.txt"),
+                      kLayout);
 }
 
 }  // namespace

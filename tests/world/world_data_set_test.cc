@@ -37,7 +37,10 @@
 #include "mkdata/world/world_sources.h"
 #include "tessera/data_path.h"
 #include "tessera/engine.h"
+#include "testing/answer_line.h"
+#include "testing/answer_record.h"
 #include "testing/country_scan.h"
+#include "testing/position_sample.h"
 #include "wordlist/located_wordlist.h"
 
 namespace tessera {
@@ -228,6 +231,68 @@ TEST_F(WorldDataSet, CountryIndexAgreesWithTheFullScan) {
   const std::size_t compared =
       test::compare_country_index_with_full_scan(bytes, 200000, false);
   std::printf("the country index agrees at %zu positions\n", compared);
+}
+
+// The answers of both engines at 20,000 fixed positions, half uniform over
+// the globe and half uniform over the squares of the land, in every
+// language, compared with tests/data/world_recorded_answers.txt, which a
+// trusted build wrote: work on the engines' speed must leave every answer as
+// it was, bit for bit. The file keeps the world data set's version, a hash
+// of each block of 1,000 answer lines and every 200th line verbatim; its
+// header says how to write it anew.
+TEST_F(WorldDataSet, BothEnginesGiveTheRecordedAnswers) {
+  const test::RecordLayout layout = {1000, 200};
+  const std::string file = std::string(TESSERA_TESTS_SOURCE_DIR) +
+                           "/data/world_recorded_answers.txt";
+  const std::unique_ptr<Engine> server = new_server_engine(world_dir());
+  const char* record_path = test::record_answers_path();
+  test::AnswerRecord expected;
+  if (record_path == nullptr) {
+    expected = test::read_record(file);
+    // The world is built from pinned sources, so a new version means a new
+    // recipe: its answers are recorded anew, on purpose.
+    ASSERT_EQ(server->data_version(), expected.data_version)
+        << "the world data set is not the version " << file
+        << " was written from: write that file anew as its header says";
+  }
+
+  std::mt19937_64 random(20261212);
+  std::vector<Coordinates> positions;
+  test::add_globe_positions(random, 10000, &positions);
+  test::add_land_positions(world_dir(), random, 10000, &positions);
+  ASSERT_EQ(positions.size(), 20000u);
+  const std::vector<Language> languages = {
+      Language("en"), Language("de"), Language("fr"),
+      Language("es"), Language("it"), Language("pt"),
+      Language("nl"), Language("sv"), Language("pl")};
+  std::vector<std::string> lines;
+  lines.reserve(positions.size());
+  for (const Coordinates& p : positions) {
+    lines.push_back(test::answer_line(*server, languages, p));
+    // Stop at the first disagreement rather than print thousands.
+    ASSERT_EQ(test::answer_line(engine(), languages, p), lines.back());
+  }
+
+  if (record_path != nullptr) {
+    test::AnswerRecord record = test::record_of(lines, layout);
+    record.data_version = server->data_version();
+    test::write_record(
+        record,
+        "# The answers of both engines on the world data set " +
+            record.data_version +
+            ",\n"
+            "# as WorldDataSet.BothEnginesGiveTheRecordedAnswers in\n"
+            "# tests/world/world_data_set_test.cc computes them: FNV-1a 64\n"
+            "# of each block of 1000 answer lines, then every 200th line.\n"
+            "# To write it anew from a trusted build:\n"
+            "#   TESSERA_WORLD_DIR=<world data set> \\\n"
+            "#   TESSERA_RECORD_ANSWERS=<this file> tessera_tests \\\n"
+            "#   --gtest_filter="
+            "WorldDataSet.BothEnginesGiveTheRecordedAnswers\n",
+        record_path);
+    GTEST_SKIP() << "wrote " << record_path;
+  }
+  test::expect_record(lines, expected, layout);
 }
 
 TEST_F(WorldDataSet, CapitalsHaveANearbyPlaceAndTheirCountry) {
