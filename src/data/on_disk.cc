@@ -25,7 +25,12 @@ constexpr std::size_t kTextChunk = 256;
 
 }  // namespace
 
-OnDisk::OnDisk(const FileSystem& files, const std::string& name) : name_(name) {
+OnDisk::OnDisk(const FileSystem& files, const std::string& name)
+    : OnDisk(files, name, nullptr) {}
+
+OnDisk::OnDisk(const FileSystem& files, const std::string& name,
+               std::shared_ptr<PageCache> cache)
+    : name_(name), cache_(std::move(cache)) {
   const std::string path = files.root() + name;
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   struct stat status;
@@ -54,12 +59,15 @@ OnDisk::OnDisk(const FileSystem& files, const std::string& name) : name_(name) {
     fd_ = -1;
     throw;
   }
+  if (cache_) cache_file_ = cache_->add_file();
 }
 
 OnDisk::OnDisk(OnDisk&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       size_(other.size_),
-      name_(std::move(other.name_)) {}
+      name_(std::move(other.name_)),
+      cache_(std::move(other.cache_)),
+      cache_file_(other.cache_file_) {}
 
 OnDisk& OnDisk::operator=(OnDisk&& other) noexcept {
   if (this != &other) {
@@ -67,6 +75,8 @@ OnDisk& OnDisk::operator=(OnDisk&& other) noexcept {
     fd_ = std::exchange(other.fd_, -1);
     size_ = other.size_;
     name_ = std::move(other.name_);
+    cache_ = std::move(other.cache_);
+    cache_file_ = other.cache_file_;
   }
   return *this;
 }
@@ -95,7 +105,7 @@ const std::uint8_t* OnDisk::View::take(std::size_t count, const char* what) {
     bytes = window_;
   } else {
     buffer_.resize(count);
-    pread_exactly(buffer_.data(), count, position_);
+    read_at(buffer_.data(), count, position_);
     bytes = buffer_.data();
   }
   position_ += count;
@@ -104,7 +114,7 @@ const std::uint8_t* OnDisk::View::take(std::size_t count, const char* what) {
 
 void OnDisk::View::read_bytes(void* out, std::size_t count) {
   checked_end(position_, count, size(), file(), "bytes");
-  pread_exactly(out, count, position_);
+  read_at(out, count, position_);
   position_ += count;
 }
 
@@ -138,7 +148,7 @@ std::string_view OnDisk::View::read_text(char terminator) {
     }
     const std::size_t chunk = left < kTextChunk ? left : kTextChunk;
     buffer_.resize(scanned + chunk);
-    pread_exactly(buffer_.data() + scanned, chunk, start + scanned);
+    read_at(buffer_.data() + scanned, chunk, start + scanned);
     const void* end =
         std::memchr(buffer_.data() + scanned,
                     static_cast<unsigned char>(terminator), chunk);
@@ -160,6 +170,13 @@ void OnDisk::View::fail(const std::string& detail) const {
 void OnDisk::View::fill_window(std::size_t offset, std::size_t needed) {
   const std::size_t left = size() - offset;
   const std::size_t wanted = left < kWindowSize ? left : kWindowSize;
+  if (source_.cache_) {
+    window_size_ = 0;
+    read_at(window_, wanted, offset);
+    window_start_ = offset;
+    window_size_ = wanted;
+    return;
+  }
   ssize_t got;
   do {
     got = ::pread(source_.fd_, window_, wanted, static_cast<off_t>(offset));
@@ -174,6 +191,35 @@ void OnDisk::View::fill_window(std::size_t offset, std::size_t needed) {
   window_size_ = 0;
   pread_exactly(window_, needed, offset);
   window_size_ = needed;
+}
+
+void OnDisk::View::read_at(void* out, std::size_t count,
+                           std::size_t offset) const {
+  if (!source_.cache_) {
+    pread_exactly(out, count, offset);
+    return;
+  }
+  PageCache& cache = *source_.cache_;
+  constexpr std::size_t kPage = PageCache::kPageSize;
+  auto* bytes = static_cast<std::uint8_t*>(out);
+  while (count > 0) {
+    const std::size_t page = offset / kPage;
+    const std::size_t in_page = offset % kPage;
+    const std::size_t piece = count < kPage - in_page ? count : kPage - in_page;
+    if (!cache.copy_out(source_.cache_file_, page, in_page, piece, bytes)) {
+      // The page as far as L reaches into it.
+      const std::size_t page_start = page * kPage;
+      const std::size_t page_size =
+          size() - page_start < kPage ? size() - page_start : kPage;
+      std::uint8_t fetched[kPage];
+      pread_exactly(fetched, page_size, page_start);
+      cache.store(source_.cache_file_, page, fetched, page_size);
+      std::memcpy(bytes, fetched + in_page, piece);
+    }
+    bytes += piece;
+    offset += piece;
+    count -= piece;
+  }
 }
 
 void OnDisk::View::pread_exactly(void* out, std::size_t count,

@@ -4,23 +4,27 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "data/file_system.h"
 #include "data/fixed_width_reads.h"
+#include "data/page_cache.h"
 
 namespace tessera {
 namespace data {
 
 // An open framed data file. Reads are confined to the first L bytes, the
 // length the file declares, so that it yields exactly what an InMemory of
-// the same file holds. Every read is a positional read (pread) of just the
-// bytes asked for: nothing of the file is held in memory, and views share
-// no file position, so any number of threads may read through their own
-// views at once without a lock. Movable, not copyable; the file stays open
-// for the life of the object.
+// the same file holds. Without a page cache, every read is a positional
+// read (pread) of just the bytes asked for and nothing of the file is held
+// in memory; with one, the file is read a page at a time and its pages are
+// kept in the cache, within the cache's bound. Views share no file
+// position, so any number of threads may read through their own views at
+// once. Movable, not copyable; the file stays open for the life of the
+// object.
 class OnDisk {
  public:
   class View;
@@ -32,6 +36,9 @@ class OnDisk {
   // field, and with an integrity-failure message when the file is shorter
   // than L.
   OnDisk(const FileSystem& files, const std::string& name);
+  // As above, reading through `cache` (which may be null: no cache).
+  OnDisk(const FileSystem& files, const std::string& name,
+         std::shared_ptr<PageCache> cache);
 
   OnDisk(OnDisk&& other) noexcept;
   OnDisk& operator=(OnDisk&& other) noexcept;
@@ -48,14 +55,17 @@ class OnDisk {
   int fd_ = -1;
   std::int32_t size_ = 0;
   std::string name_;
+  std::shared_ptr<PageCache> cache_;
+  // The file's number in cache_.
+  std::uint32_t cache_file_ = 0;
 };
 
 // A cursor over an OnDisk, starting at position 0, with the interface of
 // ByteReader: every read is checked against L first. A small read fetches
-// the next kWindowSize bytes (or up to L) with one pread into the view's own
-// window, and later reads that fall inside the window are served from it:
-// a word's number and text, or a place's two coordinates, cost one system
-// call. A view is meant to live for one query, so it holds no more than its
+// the next kWindowSize bytes (or up to L) into the view's own window, with
+// one pread or from the page cache, and later reads that fall inside the
+// window are served from it: a word's number and text, or a place's two
+// coordinates, cost at most one system call. A view is meant to live for one query, so it holds no more than its
 // window plus the largest text or read it was asked for. Not thread-safe
 // itself; each thread uses its own view. The OnDisk must outlive the view
 // and must not be moved while it is in use.
@@ -97,8 +107,10 @@ class OnDisk::View : public FixedWidthReads<OnDisk::View> {
   [[noreturn]] void fail(const std::string& detail) const;
 
  private:
-  // Reads `count` bytes at `offset` into `out`; requires the range to lie
-  // inside L.
+  // Reads `count` bytes at `offset` into `out`, through the page cache when
+  // the file has one; requires the range to lie inside L.
+  void read_at(void* out, std::size_t count, std::size_t offset) const;
+  // The same, straight from the file.
   void pread_exactly(void* out, std::size_t count, std::size_t offset) const;
   // Fills the window from `offset` with up to kWindowSize bytes inside L, at
   // least `needed` of them. Requires: needed <= kWindowSize and the needed

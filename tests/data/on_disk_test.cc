@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <string>
 #include <string_view>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "data/in_memory.h"
+#include "data/page_cache.h"
 #include "tessera/error.h"
 #include "testing/hex.h"
 #include "testing/temp_dir.h"
@@ -114,32 +117,52 @@ TEST(OnDisk, MovedSourceKeepsReading) {
   EXPECT_EQ(view.read_u32(), 0x12345678u);
 }
 
+// The page caches the views are tried with: none, one set of pages (so that
+// pages keep being evicted) and one that holds every page of the test files.
+struct CacheCase {
+  const char* name;
+  std::size_t capacity;  // 0: no cache
+};
+const CacheCase kCacheCases[] = {
+    {"no cache", 0},
+    {"one set", PageCache::kPageSize * PageCache::kWays},
+    {"ample", std::size_t{1} << 20}};
+
+std::shared_ptr<PageCache> cache_for(const CacheCase& c) {
+  return c.capacity == 0 ? nullptr : std::make_shared<PageCache>(c.capacity);
+}
+
 // Views read at their own positions, so threads never see each other's:
-// every read returns the value at its own offset.
+// every read returns the value at its own offset, whether it comes from the
+// file or from a page another thread just stored or evicted.
 TEST(OnDisk, ConcurrentViewsDoNotInterleave) {
-  std::string file = bytes_from_hex("00040000");
-  for (std::uint32_t i = 1; i < 256; ++i) {
+  constexpr std::uint32_t kEntries = 8192;  // 8 pages
+  std::string file;
+  for (std::uint32_t i = 0; i < kEntries; ++i) {
+    const std::uint32_t value = i == 0 ? kEntries * 4 : i;
     for (int shift = 0; shift < 32; shift += 8)
-      file.push_back(static_cast<char>(i >> shift));
+      file.push_back(static_cast<char>(value >> shift));
   }
   test::TempDir dir;
   dir.write_file("f.data", file);
-  const OnDisk source(FileSystem(dir.path()), "f.data");
-
-  std::vector<int> mismatches(4, 0);
-  std::vector<std::thread> threads;
-  for (int t = 0; t < 4; ++t) {
-    threads.emplace_back([&source, &mismatches, t] {
-      for (std::uint32_t n = 0; n < 2000; ++n) {
-        const std::uint32_t entry = 1 + (n * 7 + t * 61) % 255;
-        OnDisk::View view(source);
-        view.seek(4 * entry);
-        if (view.read_u32() != entry) ++mismatches[t];
-      }
-    });
+  for (const CacheCase& c : kCacheCases) {
+    SCOPED_TRACE(c.name);
+    const OnDisk source(FileSystem(dir.path()), "f.data", cache_for(c));
+    std::vector<int> mismatches(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+      threads.emplace_back([&source, &mismatches, t] {
+        for (std::uint32_t n = 0; n < 2000; ++n) {
+          const std::uint32_t entry = 1 + (n * 4099 + t * 61) % (kEntries - 1);
+          OnDisk::View view(source);
+          view.seek(4 * entry);
+          if (view.read_u32() != entry) ++mismatches[t];
+        }
+      });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(mismatches, std::vector<int>(4, 0));
   }
-  for (std::thread& thread : threads) thread.join();
-  EXPECT_EQ(mismatches, std::vector<int>(4, 0));
 }
 
 // A text is read in chunks until its terminator shows, however long it is,
@@ -160,29 +183,44 @@ TEST(OnDisk, ReadsTextsAcrossChunks) {
   EXPECT_THROW(view.read_text('\0'), FileError);
 }
 
-// Small reads are served from a window of the file that one pread fetched.
-// Brute force against InMemory: seeded random seeks, values and texts of up
-// to 100 bytes (longer than the window), around the window's edges and the
-// declared end.
-TEST(OnDisk, ServesEveryReadAsInMemoryDoes) {
+// Small reads are served from a window of the file that one pread fetched,
+// or that was copied from the page cache. Brute force against InMemory:
+// seeded random seeks, values and texts of up to 100 bytes (longer than the
+// window), around the window's and the pages' edges and the declared end.
+void expect_reads_as_in_memory(std::uint32_t length,
+                               std::shared_ptr<PageCache> cache) {
   const std::uint32_t kSeed = 20261211;
   SCOPED_TRACE(testing::Message() << "seed " << kSeed);
   std::mt19937 random(kSeed);
-  std::string file = bytes_from_hex("00030000");
-  while (file.size() < 0x300) {
-    const std::size_t length = random() % 100;
-    for (std::size_t k = 0; k < length && file.size() < 0x300; ++k) {
+  std::string file;
+  for (int shift = 0; shift < 32; shift += 8)
+    file.push_back(static_cast<char>(length >> shift));
+  while (file.size() < length) {
+    const std::size_t text = random() % 100;
+    for (std::size_t k = 0; k < text && file.size() < length; ++k) {
       file.push_back(static_cast<char>('a' + random() % 26));
     }
-    if (file.size() < 0x300) file.push_back('\0');
+    if (file.size() < length) file.push_back('\0');
   }
   test::TempDir dir;
   dir.write_file("f.data", file + "beyond");
   const FileSystem files(dir.path());
   const InMemory memory = InMemory::open(files, "f.data");
-  const OnDisk disk(files, "f.data");
+  const OnDisk disk(files, "f.data", std::move(cache));
 
-  for (int round = 0; round < 200; ++round) {
+  // Reads that end exactly at a page's end or start just after it.
+  for (std::size_t page_end = PageCache::kPageSize; page_end < length;
+       page_end += PageCache::kPageSize) {
+    for (const std::size_t from : {page_end - 3, page_end - 1, page_end}) {
+      InMemory::View expected(memory);
+      OnDisk::View actual(disk);
+      expected.seek(from);
+      actual.seek(from);
+      EXPECT_EQ(actual.read_u32(), expected.read_u32()) << "at " << from;
+    }
+  }
+  const int rounds = length < 0x1000 ? 200 : 1000;
+  for (int round = 0; round < rounds; ++round) {
     InMemory::View expected(memory);
     OnDisk::View actual(disk);
     for (int step = 0; step < 20; ++step) {
@@ -227,6 +265,15 @@ TEST(OnDisk, ServesEveryReadAsInMemoryDoes) {
   }
 }
 
+TEST(OnDisk, ServesEveryReadAsInMemoryDoes) {
+  for (const CacheCase& c : kCacheCases) {
+    SCOPED_TRACE(c.name);
+    expect_reads_as_in_memory(0x300, cache_for(c));
+    // Five pages and a part: more than one set holds.
+    expect_reads_as_in_memory(5 * PageCache::kPageSize + 0x155, cache_for(c));
+  }
+}
+
 TEST(OnDisk, NamesTheFileItCannotReadWhole) {
   test::TempDir dir;
   const FileSystem files(dir.path());
@@ -237,13 +284,16 @@ TEST(OnDisk, NamesTheFileItCannotReadWhole) {
     EXPECT_EQ(e.what(),
               FileSystem::make_file_error(dir.path() + "/missing.data"));
   }
-  dir.write_file("f.data", kValues);
-  const OnDisk source(files, "f.data");
-  // The file shrinks after it was opened: a read past its new end fails.
-  std::filesystem::resize_file(dir.path() + "/f.data", 10);
-  OnDisk::View view(source);
-  view.seek(8);
-  EXPECT_THROW(view.read_u32(), FileError);
+  for (const CacheCase& c : kCacheCases) {
+    SCOPED_TRACE(c.name);
+    dir.write_file("f.data", kValues);
+    const OnDisk source(files, "f.data", cache_for(c));
+    // The file shrinks after it was opened: a read past its new end fails.
+    std::filesystem::resize_file(dir.path() + "/f.data", 10);
+    OnDisk::View view(source);
+    view.seek(8);
+    EXPECT_THROW(view.read_u32(), FileError);
+  }
 }
 
 }  // namespace
