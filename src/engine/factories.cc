@@ -1,5 +1,9 @@
 #include "engine/factories.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>  // malloc_trim
+#endif
+
 #include <utility>
 
 #include "core/string_checks.h"
@@ -12,8 +16,16 @@ namespace engine {
 
 std::unique_ptr<Engine> read_disk_engine(
     std::shared_ptr<const data::FileSystem> files) {
-  return std::make_unique<EngineBase<TSRDataDisk>>(
+  auto engine = std::make_unique<EngineBase<TSRDataDisk>>(
       read_data<data::OnDisk>(std::move(files)));
+#ifdef __GLIBC__
+  // The files read whole while loading (the blocks, the normalisation
+  // table, the country outlines) are freed by now, but the allocator keeps
+  // their pages among the engine's: hand them back to the system, a device
+  // counts every resident page.
+  malloc_trim(0);
+#endif
+  return engine;
 }
 
 std::unique_ptr<Engine> read_memory_engine(

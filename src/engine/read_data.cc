@@ -1,6 +1,8 @@
 #include "engine/read_data.h"
 
+#include <cstddef>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <type_traits>
@@ -17,6 +19,7 @@
 #include "data/data_version.h"
 #include "data/file_bytes.h"
 #include "data/framing.h"
+#include "data/page_cache.h"
 #include "engine/installed_languages.h"
 #include "find_country/countries_format.h"
 #include "find_nearest_place/kdtree_format.h"
@@ -36,18 +39,28 @@ namespace {
 // largest framed file.
 constexpr std::size_t kMaxUnframedFileSize = data::kMaxDataFileLength;
 
+// The device engine's files share one page cache of this many bytes: it
+// holds the parts of the wordlists, the word index and the place files that
+// queries keep coming back to (an English address reads from some 350 KB of
+// its wordlist on land), so that most queries make no system call at all.
+// Its pages are taken as they are first read.
+constexpr std::size_t kDevicePageCacheBytes = std::size_t{1} << 20;
+
 template <typename Source>
-Source open_source(const data::FileSystem& files, const std::string& name);
+Source open_source(const data::FileSystem& files, const std::string& name,
+                   const std::shared_ptr<data::PageCache>& cache);
 
 template <>
-data::OnDisk open_source<data::OnDisk>(const data::FileSystem& files,
-                                       const std::string& name) {
-  return data::OnDisk(files, name);
+data::OnDisk open_source<data::OnDisk>(
+    const data::FileSystem& files, const std::string& name,
+    const std::shared_ptr<data::PageCache>& cache) {
+  return data::OnDisk(files, name, cache);
 }
 
 template <>
-data::InMemory open_source<data::InMemory>(const data::FileSystem& files,
-                                           const std::string& name) {
+data::InMemory open_source<data::InMemory>(
+    const data::FileSystem& files, const std::string& name,
+    const std::shared_ptr<data::PageCache>&) {
   return data::InMemory::open(files, name);
 }
 
@@ -90,24 +103,31 @@ TSRData<Source> read_data(std::shared_ptr<const data::FileSystem> files) {
       std::make_unique<normalise::Normaliser>(normalise::read_normaliser(
           read_unframed(fs, normalise::kNtableFileName)));
 
+  std::shared_ptr<data::PageCache> cache;
+  if constexpr (std::is_same_v<Source, data::OnDisk>) {
+    cache = std::make_shared<data::PageCache>(kDevicePageCacheBytes);
+  }
   wordlist::LocatedWordlistIndex<Source> index(
       listed_languages(fs),
-      open_source<Source>(fs, wordlist::word_index_format::kFileName));
+      open_source<Source>(fs, wordlist::word_index_format::kFileName, cache));
   std::map<Language, wordlist::LocatedWordlist<Source>> wordlists;
   for (const Language& language : parts.languages) {
     wordlists.emplace(
         language,
         wordlist::LocatedWordlist<Source>(
-            language, open_source<Source>(
-                          fs, wordlist::wordlist_file_name(language.code))));
+            language,
+            open_source<Source>(
+                fs, wordlist::wordlist_file_name(language.code), cache)));
   }
   parts.all_wordlists = std::make_unique<typename TSRData<Source>::Wordlists>(
       *parts.normaliser, std::move(wordlists), std::move(index));
 
-  Source places = open_source<Source>(fs, find_nearest_place::kPlacesFileName);
+  Source places =
+      open_source<Source>(fs, find_nearest_place::kPlacesFileName, cache);
   find_nearest_place::LocatedKDTree<Source> tree(
-      open_source<Source>(fs, find_nearest_place::kKdTreeFileName));
-  Source syntax = open_source<Source>(fs, find_nearest_place::kSyntaxFileName);
+      open_source<Source>(fs, find_nearest_place::kKdTreeFileName, cache));
+  Source syntax =
+      open_source<Source>(fs, find_nearest_place::kSyntaxFileName, cache);
   parts.nearest_place_finder =
       std::make_unique<typename TSRData<Source>::PlaceFinder>(
           std::move(places), std::move(tree), std::move(syntax));
