@@ -10,8 +10,10 @@
 namespace tessera {
 namespace bench {
 
-std::int64_t resident_memory_kib() noexcept {
-  std::FILE* status = std::fopen("/proc/self/status", "r");
+namespace {
+
+std::int64_t vm_rss_kib(const char* status_path) noexcept {
+  std::FILE* status = std::fopen(status_path, "r");
   if (status == nullptr) return -1;
   std::int64_t kib = -1;
   char line[256];
@@ -25,6 +27,18 @@ std::int64_t resident_memory_kib() noexcept {
   }
   std::fclose(status);
   return kib;
+}
+
+}  // namespace
+
+std::int64_t resident_memory_kib() noexcept {
+  return vm_rss_kib("/proc/self/status");
+}
+
+std::int64_t resident_memory_kib(int pid) noexcept {
+  char path[64];
+  std::snprintf(path, sizeof path, "/proc/%d/status", pid);
+  return vm_rss_kib(path);
 }
 
 void release_free_heap() noexcept {

@@ -12,6 +12,9 @@ namespace bench {
 // line cannot be read (a system without procfs). Never throws.
 std::int64_t resident_memory_kib() noexcept;
 
+// The same for the process `pid`.
+std::int64_t resident_memory_kib(int pid) noexcept;
+
 // Hands the pages of freed heap memory back to the system, so that a later
 // measurement counts every page an allocation touches rather than reusing
 // pages that are already resident. Does nothing where the C library offers

@@ -13,12 +13,15 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "resident_memory.h"
 
 extern char** environ;
 
@@ -83,6 +86,11 @@ class RunningService {
   }
 
   ~RunningService() { stop(); }
+
+  // The service's resident memory in kibibytes, -1 when it cannot be read.
+  std::int64_t resident_memory_kib() const noexcept {
+    return bench::resident_memory_kib(static_cast<int>(pid_));
+  }
 
   // Sends one request; blocks while the service's queue is full.
   void send(const std::string& request) {
@@ -152,11 +160,14 @@ void service_datagrams(benchmark::State& state, const std::string& data_dir,
                        const std::vector<Coordinates>& positions) {
   std::vector<std::string> requests;
   for (const Coordinates& p : positions) requests.push_back(request_for(p));
+  std::int64_t loaded_kib = -1;
+  std::int64_t after_kib = -1;
   try {
     RunningService service(data_dir);
     // The first answer waits for the engine to load.
     service.send(requests[0]);
     service.await_commands(1);
+    loaded_kib = service.resident_memory_kib();
     std::size_t i = 0;
     for (auto _ : state) {
       for (int k = 0; k < kBatch; ++k) {
@@ -165,11 +176,19 @@ void service_datagrams(benchmark::State& state, const std::string& data_dir,
       }
       service.await_commands(kBatch);
     }
+    after_kib = service.resident_memory_kib();
   } catch (const std::exception& e) {
     state.SkipWithError(e.what());
     return;
   }
   state.SetItemsProcessed(state.iterations() * kBatch);
+  // What a device holds: the service process itself, in MB of 10^6 bytes,
+  // after its first request and after the run's.
+  if (loaded_kib >= 0 && after_kib >= 0) {
+    constexpr double kMbPerKib = 1024.0 / 1e6;
+    state.counters["rss_loaded_MB"] = static_cast<double>(loaded_kib) * kMbPerKib;
+    state.counters["rss_after_MB"] = static_cast<double>(after_kib) * kMbPerKib;
+  }
 }
 
 void reap_finished_children() {
