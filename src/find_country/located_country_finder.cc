@@ -103,16 +103,19 @@ void LocatedCountryFinder<Source>::check_and_index() {
     const std::uint8_t* steps = view.take(2 * std::size_t{arc.n}, "steps");
     std::int32_t x = arc.x0;
     std::int32_t y = arc.y0;
+    arc.x_min = x;
     arc.x_max = x;
     arc.y_min = y;
     arc.y_max = y;
     for (std::size_t k = 0; k < arc.n; ++k) {
       x += static_cast<std::int8_t>(steps[2 * k]);
       y += static_cast<std::int8_t>(steps[2 * k + 1]);
+      if (x < arc.x_min) arc.x_min = x;
       if (x > arc.x_max) arc.x_max = x;
       if (y < arc.y_min) arc.y_min = y;
       if (y > arc.y_max) arc.y_max = y;
     }
+    arc.y_end = y;
     arcs.push_back(arc);
   }
 
@@ -292,10 +295,22 @@ bool LocatedCountryFinder<Source>::contains(std::uint32_t polygon,
         p.x - arc.x_max >= kArcMargin) {
       continue;
     }
-    // arc_winding_no, step for step, on the bytes.
-    const std::uint8_t* step = bytes + arc.steps_at;
     double a = arc.x0 - p.x;
     double b = arc.y0 - p.y;
+    const double b_end = arc.y_end - p.y;
+    if (arc.x_min - p.x >= kArcMargin &&
+        (b_end >= kArcMargin || -b_end >= kArcMargin)) {
+      // Every vertex lies east of the point, so every step that crosses
+      // the point's row counts, up +1 and down -1, and they add up to
+      // where the arc ends less where it starts. Its running difference
+      // at the end has the sign of b_end, which is too far from zero for
+      // rounding to flip.
+      const int arc_wn = (b_end > 0 ? 1 : 0) - (b > 0 ? 1 : 0);
+      wn += reference >= 0 ? arc_wn : -arc_wn;
+      continue;
+    }
+    // arc_winding_no, step for step, on the bytes.
+    const std::uint8_t* step = bytes + arc.steps_at;
     int arc_wn = 0;
     for (std::size_t k = 0; k < arc.n; ++k, step += 2) {
       const double c = a + static_cast<std::int8_t>(step[0]);

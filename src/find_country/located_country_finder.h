@@ -78,15 +78,18 @@ class LocatedCountryFinder : public CountryFinder {
 
  private:
   // What the exact test needs of an arc besides its steps: where they
-  // start in the file and the range of x and y its vertices span.
+  // start in the file, the range of x and y its vertices span and the y of
+  // its last vertex.
   struct ArcExtent {
     std::uint32_t steps_at;
     std::uint16_t n;
     std::uint16_t x0;
     std::uint16_t y0;
+    std::int32_t x_min;
     std::int32_t x_max;
     std::int32_t y_min;
     std::int32_t y_max;
+    std::int32_t y_end;
   };
 
   Country code_of(int polygon) const;
