@@ -78,8 +78,8 @@ class LocatedCountryFinder : public CountryFinder {
 
  private:
   // What the exact test needs of an arc besides its steps: where they
-  // start in the file, the range of x and y its vertices span and the y of
-  // its last vertex.
+  // start in the file, the range of x and y its vertices span, the y of its
+  // last vertex and, for a long arc, where its chunks are listed.
   struct ArcExtent {
     std::uint32_t steps_at;
     std::uint16_t n;
@@ -90,7 +90,24 @@ class LocatedCountryFinder : public CountryFinder {
     std::int32_t y_min;
     std::int32_t y_max;
     std::int32_t y_end;
+    // chunks[first_chunk ...] cover the steps of an arc of more than
+    // kChunkSteps steps, kChunkSteps each (the last one the rest); a
+    // shorter arc has none (kNoChunks).
+    std::uint32_t first_chunk;
   };
+  // A run of at most kChunkSteps steps of a long arc: the range its
+  // vertices span (its first vertex included) and where it starts and ends.
+  struct ArcChunk {
+    std::int32_t x_min;
+    std::int32_t x_max;
+    std::int32_t y_min;
+    std::int32_t y_max;
+    std::int32_t x_start;
+    std::int32_t y_start;
+    std::int32_t y_end;
+  };
+  static constexpr std::size_t kChunkSteps = 64;
+  static constexpr std::uint32_t kNoChunks = 0xFFFFFFFF;
 
   Country code_of(int polygon) const;
   void check_and_index();
@@ -99,6 +116,12 @@ class LocatedCountryFinder : public CountryFinder {
       const XY& p) const noexcept;
   // polygon_contains_point from the indexes. Requires: the polygon exists.
   bool contains(std::uint32_t polygon, const XY& p) const noexcept;
+  // The winding number of a long arc round `p` as arc_winding_no computes
+  // it, from its chunks: those far from `p` by their ranges, the others step
+  // by step. Returns false, leaving `wn` alone, when `p` lies so close to a
+  // step that rounding could make the difference.
+  bool chunked_winding_no(const ArcExtent& arc, const XY& p,
+                          int* wn) const noexcept;
 
   Source source;
   double x_step;
@@ -115,6 +138,7 @@ class LocatedCountryFinder : public CountryFinder {
   std::map<Country, std::vector<Country>> disputed;
   std::vector<std::uint32_t> polygon_at;  // record position of each polygon
   std::vector<ArcExtent> arcs;
+  std::vector<ArcChunk> chunks;
   // Bucket (bx, by) lists bucket_polygons[bucket_first[k] ...
   // bucket_first[k + 1]) for k = by * kBucketsPerSide + bx.
   std::vector<std::uint32_t> bucket_first;

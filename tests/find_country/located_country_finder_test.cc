@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/angles.h"
 #include "data/in_memory.h"
 #include "mkdata/find_country/countries_writer.h"
 #include "mkdata/find_country/synthetic_countries.h"
@@ -43,6 +44,30 @@ Finder finder_of(const Bytes& bytes) {
 Bytes synthetic_bytes() {
   const mkdata::CountrySet set = mkdata::synthetic_countries();
   return mkdata::write_countries(set.outlines, set.disputed);
+}
+
+// A ring of `vertices` points round (lng, lat) = (cx, cy) whose radius, in
+// degrees, swings `lobes` times between r0 - swing and r0 + swing: its long
+// arcs cross a row of the grid many times.
+std::vector<Coordinates> wavy_ring(double cx, double cy, double r0,
+                                   double swing, int lobes, int vertices) {
+  std::vector<Coordinates> ring;
+  for (int k = 0; k < vertices; ++k) {
+    const double t = 2 * core::kPi * k / vertices;
+    const double r = r0 + swing * std::sin(lobes * t);
+    ring.emplace_back(cy + r * std::sin(t), cx + r * std::cos(t));
+  }
+  return ring;
+}
+
+// Outlines of thousands of vertices at the world's quantisation, one with a
+// hole, one overlapping it: arcs long enough to be cut into chunks.
+Bytes long_arc_bytes() {
+  const std::vector<mkdata::CountryOutline> outlines = {
+      {"LA",
+       {wavy_ring(10, 10, 3, 1.5, 17, 2000), wavy_ring(10, 10, 1, 0.3, 5, 300)}},
+      {"LB", {wavy_ring(15, 11, 2.5, 1.0, 11, 1500)}}};
+  return mkdata::write_countries(outlines, {});
 }
 
 // A square of side `side` with its south-west corner at (x, y) = (lng, lat).
@@ -342,13 +367,16 @@ TEST(LocatedCountryFinder, RejectsCorruptFiles) {
 }
 
 // The index gives exactly the answers of testing every outline in file
-// order, on the synthetic outlines (half a million positions) and on the
-// fixture data set's (a million), half of them next to the borders, and at
-// every vertex.
+// order, on the synthetic outlines (half a million positions), on long
+// wavy ones (50,000) and on the fixture data set's (a million), half of
+// them next to the borders, and at every vertex.
 TEST(LocatedCountryFinder, IndexAgreesWithTheFullScan) {
   EXPECT_GT(test::compare_country_index_with_full_scan(synthetic_bytes(),
                                                        500000, true),
             500000u);
+  EXPECT_GT(test::compare_country_index_with_full_scan(long_arc_bytes(),
+                                                       50000, true),
+            50000u);
   const std::string path =
       test::fixture_data_dir() + "/countries/countries.data";
   std::ifstream in(path, std::ios::binary);
