@@ -41,7 +41,7 @@ TEST(PageCache, CopiesOutWhatWasStoredForThatFileAndPage) {
   EXPECT_FALSE(holds(cache, a, 7));
 
   store_page(cache, a, 7);
-  std::uint8_t out[3];
+  std::uint8_t out[10];
   ASSERT_TRUE(cache.copy_out(a, 7, kPage - 3, 3, out));
   const std::vector<std::uint8_t> page = page_bytes(7, kPage);
   EXPECT_EQ(std::vector<std::uint8_t>(out, out + 3),
@@ -51,7 +51,8 @@ TEST(PageCache, CopiesOutWhatWasStoredForThatFileAndPage) {
 
   // The last page of a file is short: nothing past its end is copied.
   store_page(cache, b, 2, 100);
-  EXPECT_TRUE(cache.copy_out(b, 2, 90, 10, out));
+  ASSERT_TRUE(cache.copy_out(b, 2, 90, 10, out));
+  EXPECT_EQ(out[9], static_cast<std::uint8_t>(2 + 99));
   EXPECT_FALSE(cache.copy_out(b, 2, 95, 6, out));
 }
 
