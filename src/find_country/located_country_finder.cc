@@ -41,6 +41,34 @@ constexpr double kLargestBoxValue = 65535.0;
 // size) carry a rounding error below 2^-13 units, which cannot flip a sign.
 constexpr double kArcMargin = 1.0;
 
+// The winding number that a run of steps (an arc, or a chunk of one) adds
+// round `p`, told from the range its vertices span and the y of its first
+// and last vertex, where that is enough: nothing when every vertex lies
+// kArcMargin above or below the point's row or west of the point; when
+// every vertex lies kArcMargin east and both ends kArcMargin off the row,
+// each step across the row counts, up +1 and down -1, so they add up to
+// whether the run ends above the row less whether it starts above it.
+// Returns false, leaving `wn` alone, when the run has to be walked.
+template <typename Run>
+bool winding_from_range(const Run& run, std::int32_t y_start, const XY& p,
+                        int* wn) noexcept {
+  if (run.y_min - p.y >= kArcMargin || p.y - run.y_max >= kArcMargin ||
+      p.x - run.x_max >= kArcMargin) {
+    *wn = 0;
+    return true;
+  }
+  const double b = y_start - p.y;
+  const double b_end = run.y_end - p.y;
+  const auto off_row = [](double d) {
+    return d >= kArcMargin || -d >= kArcMargin;
+  };
+  if (run.x_min - p.x >= kArcMargin && off_row(b) && off_row(b_end)) {
+    *wn = (b_end > 0 ? 1 : 0) - (b > 0 ? 1 : 0);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 template <typename Source>
@@ -308,30 +336,16 @@ bool LocatedCountryFinder<Source>::contains(std::uint32_t polygon,
   for (std::size_t r = 0; r < n; ++r) {
     const auto reference = data::decode_le<std::int16_t>(record + 2 + 2 * r);
     const ArcExtent& arc = arcs[reference >= 0 ? reference : ~reference];
-    if (arc.y_min - p.y >= kArcMargin || p.y - arc.y_max >= kArcMargin ||
-        p.x - arc.x_max >= kArcMargin) {
-      continue;
-    }
-    double a = arc.x0 - p.x;
-    double b = arc.y0 - p.y;
-    const double b_end = arc.y_end - p.y;
-    if (arc.x_min - p.x >= kArcMargin &&
-        (b_end >= kArcMargin || -b_end >= kArcMargin)) {
-      // Every vertex lies east of the point, so every step that crosses
-      // the point's row counts, up +1 and down -1, and they add up to
-      // where the arc ends less where it starts. Its running difference
-      // at the end has the sign of b_end, which is too far from zero for
-      // rounding to flip.
-      const int arc_wn = (b_end > 0 ? 1 : 0) - (b > 0 ? 1 : 0);
-      wn += reference >= 0 ? arc_wn : -arc_wn;
-      continue;
-    }
     int arc_wn = 0;
-    if (arc.first_chunk != kNoChunks && chunked_winding_no(arc, p, &arc_wn)) {
+    if (winding_from_range(arc, arc.y0, p, &arc_wn) ||
+        (arc.first_chunk != kNoChunks &&
+         chunked_winding_no(arc, p, &arc_wn))) {
       wn += reference >= 0 ? arc_wn : -arc_wn;
       continue;
     }
     // arc_winding_no, step for step, on the bytes.
+    double a = arc.x0 - p.x;
+    double b = arc.y0 - p.y;
     const std::uint8_t* step = bytes + arc.steps_at;
     for (std::size_t k = 0; k < arc.n; ++k, step += 2) {
       const double c = a + static_cast<std::int8_t>(step[0]);
@@ -363,21 +377,13 @@ bool LocatedCountryFinder<Source>::chunked_winding_no(
   const ArcChunk* chunk = &chunks[arc.first_chunk];
   int total = 0;
   for (std::size_t first = 0; first < arc.n; first += kChunkSteps, ++chunk) {
-    if (chunk->y_min - p.y >= kArcMargin || p.y - chunk->y_max >= kArcMargin ||
-        p.x - chunk->x_max >= kArcMargin) {
-      continue;  // no step crosses the point's row east of it
+    int chunk_wn = 0;
+    if (winding_from_range(*chunk, chunk->y_start, p, &chunk_wn)) {
+      total += chunk_wn;
+      continue;
     }
     double a = chunk->x_start - p.x;
     double b = chunk->y_start - p.y;
-    const double b_end = chunk->y_end - p.y;
-    if (chunk->x_min - p.x >= kArcMargin &&
-        (b >= kArcMargin || -b >= kArcMargin) &&
-        (b_end >= kArcMargin || -b_end >= kArcMargin)) {
-      // Wholly east: its crossings add up to where it ends less where it
-      // starts, as for a whole arc.
-      total += (b_end > 0 ? 1 : 0) - (b > 0 ? 1 : 0);
-      continue;
-    }
     const std::size_t end =
         arc.n - first < kChunkSteps ? arc.n : first + kChunkSteps;
     for (std::size_t k = first; k < end; ++k) {
